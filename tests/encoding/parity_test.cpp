@@ -1,0 +1,58 @@
+#include "error.h"
+#include "parity.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quarnel {
+namespace {
+
+struct Case {
+    const char* name;
+    std::u16string binary;
+    double parity;
+};
+
+class Parity : public testing::TestWithParam<Case> {};
+
+TEST_P(Parity, MakesTheOnesOfTheDataByteEven) {
+    EXPECT_EQ(parite(GetParam().binary), GetParam().parity);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Parity,
+    testing::Values(Case{"a_three_ones", u"01100001", 1}, Case{"c_four_ones", u"01100011", 0},
+                    Case{"w_six_ones", u"01110111", 0}, Case{"no_ones", u"00000000", 0},
+                    Case{"all_ones", u"11111111", 0}, Case{"one_one", u"00000001", 1},
+                    // Only the first eight characters count.
+                    Case{"sixteen_characters", u"0010000010101100", 1},
+                    Case{"ones_beyond_eighth_ignored", u"000000001111111", 0},
+                    // A shorter text is the low bits of the byte.
+                    Case{"one_digit_A", u"1010", 0}, Case{"one_digit_7", u"0111", 1},
+                    Case{"single_character", u"1", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Parity, EmptyTextHasNone) { EXPECT_EQ(parite(u""), std::nullopt); }
+
+TEST(Parity, NonDigitAmongTheFirstEightIsAConversionError) {
+    try {
+        parite(u"0110x001");
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), u"'x' n'est pas une valeur enti\u00e8re correcte");
+    }
+    // A non-digit beyond the eighth character is never read.
+    EXPECT_EQ(parite(u"01100001xyz"), 1.0);
+}
+
+TEST(DataByteDigits, PadsShortTextsOnTheLeftAndKeepsTheFirstEight) {
+    using Digits = std::array<int, 8>;
+    EXPECT_EQ(dataByteDigits(u"1010"), (Digits{0, 0, 0, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(dataByteDigits(u"0010000010101100"), (Digits{0, 0, 1, 0, 0, 0, 0, 0}));
+    // Digits other than 0 and 1 are read as they are; callers only ask whether each is 1.
+    EXPECT_EQ(dataByteDigits(u"29"), (Digits{0, 0, 0, 0, 0, 0, 2, 9}));
+}
+
+} // namespace
+} // namespace quarnel

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Quick and silent when everything is there; works without a terminal and as root.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libxkbcommon-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts the layout is measured with
+  fonts-wine fonts-liberation fonts-dejavu-core fontconfig
+  # tests: an X server, a window manager, input, clipboard, screenshots, printing
+  xvfb xauth openbox xdotool xclip x11-utils imagemagick poppler-utils
+  cups cups-client cups-filters
+  # an independent decoder of serial frames
+  sigrok-cli
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+((${#missing[@]} == 0)) && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+((EUID == 0)) || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
