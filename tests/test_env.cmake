@@ -12,6 +12,15 @@ add_test(NAME env.xserver.stop
 set_tests_properties(env.xserver.start PROPERTIES FIXTURES_SETUP xserver)
 set_tests_properties(env.xserver.stop PROPERTIES FIXTURES_CLEANUP xserver)
 
+# A private CUPS server whose default queue keeps each job's file instead of printing it,
+# so that printing is tested for real without touching the machine's own printers.
+add_test(NAME env.cups.start
+         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/cups.sh start ${QUARNEL_TEST_STATE})
+add_test(NAME env.cups.stop
+         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/cups.sh stop ${QUARNEL_TEST_STATE})
+set_tests_properties(env.cups.start PROPERTIES FIXTURES_SETUP cups)
+set_tests_properties(env.cups.stop PROPERTIES FIXTURES_CLEANUP cups)
+
 # quarnel_qtest(NAME SOURCES src... [LIBS lib...] [X11] [CUPS])
 # A QtTest executable. Without X11 it runs on the offscreen platform; with X11 it runs on the
 # private X server, one such test at a time (they share focus and the clipboard). CUPS adds
