@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libxkbcommon-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts the layout is measured with
   fonts-wine fonts-liberation fonts-dejavu-core fontconfig

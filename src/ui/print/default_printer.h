@@ -1,21 +1,15 @@
+// Printing on the desktop's default printer.
 #pragma once
+
+#include "print_target_rect.h"
 
 #include <QSize>
 #include <QString>
-
 #include <functional>
 
 class QPainter;
 
 namespace quarnel {
-
-// Page margins, each in percent of the printable width (left, right) or height (top, bottom).
-struct PrintMargins {
-    double left;
-    double top;
-    double right;
-    double bottom;
-};
 
 // Prints one page on the desktop's default printer, without a dialog and in the printer's
 // current orientation. `draw` paints a picture laid out in `logicalSize` units; it is

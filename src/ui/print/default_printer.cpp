@@ -1,0 +1,79 @@
+#include "default_printer.h"
+
+#include "cups_request_status.h"
+#include "error.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace quarnel {
+
+namespace {
+
+[[noreturn]] void fail(const QString& message) {
+    throw Error(message.toStdU16String());
+}
+
+// The picture is recorded once, in its own logical units, before any job exists: a drawing
+// that fails then leaves nothing half printed. A QPicture measures fonts at the screen's
+// resolution, as the chart on screen does, and replays its text scaled with everything else;
+// drawn straight on the printer, a font given in points would take the printer's 1200 dpi
+// and come out more than twelve times too large once stretched.
+QPicture record(QSize logicalSize, const std::function<void(QPainter&)>& draw) {
+    QPicture picture;
+    // Makes the painter's device report the picture's own size while drawing.
+    picture.setBoundingRect(QRect(QPoint(0, 0), logicalSize));
+    QPainter painter(&picture);
+    draw(painter);
+    painter.end();
+    return picture;
+}
+
+} // namespace
+
+void printOnDefaultPrinter(const QString& jobName, QSize logicalSize, PrintMargins margins,
+                           const std::function<void(QPainter&)>& draw) {
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        throw Error(u"Aucune imprimante par défaut sélectionnée");
+    const QString printerName = defaultPrinter.printerName();
+
+    const QPicture picture = record(logicalSize, draw);
+
+    // Built from the printer's description, so it keeps that printer's paper, orientation
+    // and other current settings.
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    if (!printer.isValid())
+        fail(
+            QStringLiteral("L'imprimante par défaut « %1 » n'est pas disponible").arg(printerName));
+    printer.setDocName(jobName);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        fail(QStringLiteral("Impossible de commencer l'impression sur « %1 »").arg(printerName));
+    try {
+        // The painter's origin is the top left corner of the printable area, and the
+        // printer's width and height are those of that area.
+        const QRect target = printTargetRect(QSize(printer.width(), printer.height()), margins);
+        // A picture of no size has nothing to stretch: the page stays blank.
+        if (!logicalSize.isEmpty()) {
+            painter.translate(target.topLeft());
+            painter.scale(double(target.width()) / logicalSize.width(),
+                          double(target.height()) / logicalSize.height());
+            painter.drawPicture(0, 0, picture);
+        }
+    } catch (...) {
+        painter.end();
+        throw;
+    }
+
+    if (!painter.end())
+        fail(QStringLiteral("L'impression de « %1 » a échoué").arg(jobName));
+    if (const auto failure = lastCupsRequestFailure())
+        fail(QStringLiteral("L'impression de « %1 » sur « %2 » a échoué : %3")
+                 .arg(jobName, printerName, *failure));
+}
+
+} // namespace quarnel
