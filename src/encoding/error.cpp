@@ -4,8 +4,12 @@ namespace quarnel {
 
 namespace {
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -47,7 +51,8 @@ std::string toUtf8(std::u16string_view text) {
 Error::Error(std::u16string message) : message_(std::move(message)), utf8_(toUtf8(message_)) {}
 
 ConversionError ConversionError::notAnInteger(std::u16string_view text) {
-    return ConversionError(u"'" + std::u16string(text) + u"' n'est pas une valeur enti\u00e8re correcte");
+    return ConversionError(u"'" + std::u16string(text) +
+                           u"' n'est pas une valeur enti\u00e8re correcte");
 }
 
 } // namespace quarnel

@@ -6,7 +6,9 @@ namespace quarnel {
 
 namespace {
 
-double levelOf(int digit) { return digit == 1 ? kMarkVolts : kSpaceVolts; }
+double levelOf(int digit) {
+    return digit == 1 ? kMarkVolts : kSpaceVolts;
+}
 
 // Points shared by both traces: stop bit, parity bit and the eight data bits. Each data
 // bit is level for 50 µs and slopes to the next over the last 2 µs of its slot.

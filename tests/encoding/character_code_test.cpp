@@ -2,7 +2,6 @@
 #include "error.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace quarnel {
@@ -64,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{"lower_case_digits", u"6f", u"01101111"},
                     Conversion{"upper_case_digits", u"6F", u"01101111"},
                     Conversion{"code_above_255", u"20AC", u"0010000010101100"},
-                    Conversion{"one_digit", u"A", u"1010"},
-                    Conversion{"empty", u"", u""},
+                    Conversion{"one_digit", u"A", u"1010"}, Conversion{"empty", u"", u""},
                     Conversion{"every_digit", u"0123456789abcdefABCDEF",
                                u"0000000100100011010001010110011110001001101010111100110111101111"
                                u"101010111100110111101111"}),
@@ -84,15 +82,15 @@ TEST_P(HexToBinStrInvalid, NamesTheLastOffendingCharacter) {
         HexToBinStr(GetParam().hex);
         FAIL() << "no error";
     } catch (const ConversionError& e) {
-        EXPECT_EQ(e.message(), u"'" + GetParam().named + u"' n'est pas une valeur enti\u00e8re correcte");
+        EXPECT_EQ(e.message(),
+                  u"'" + GetParam().named + u"' n'est pas une valeur enti\u00e8re correcte");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, HexToBinStrInvalid,
     testing::Values(Invalid{"letter_beyond_f", u"G", u"$G"},
-                    Invalid{"trailing_space", u"6 ", u"$ "},
-                    Invalid{"sign", u"-1", u"$-"},
+                    Invalid{"trailing_space", u"6 ", u"$ "}, Invalid{"sign", u"-1", u"$-"},
                     Invalid{"prefix_is_not_accepted", u"$61", u"$$"},
                     Invalid{"two_invalid_names_the_last", u"G1H", u"$H"},
                     Invalid{"accented", u"6\u00e9", u"$\u00e9"},
@@ -113,7 +111,8 @@ TEST(ConversionError, IsAnErrorWithAUtf8What) {
 TEST(ToUtf8, EncodesPairsAndReplacesLoneSurrogates) {
     EXPECT_EQ(toUtf8(u"\U0001F600"), "\xf0\x9f\x98\x80");
     EXPECT_EQ(toUtf8(std::u16string(1, char16_t(0xD83D))), "\xef\xbf\xbd");
-    EXPECT_EQ(toUtf8(std::u16string(1, char16_t(0xDE00)) + u"a"), "\xef\xbf\xbd" "a");
+    EXPECT_EQ(toUtf8(std::u16string(1, char16_t(0xDE00)) + u"a"), "\xef\xbf\xbd"
+                                                                  "a");
 }
 
 } // namespace

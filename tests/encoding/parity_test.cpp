@@ -2,7 +2,6 @@
 #include "parity.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace quarnel {
@@ -33,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"single_character", u"1", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Parity, EmptyTextHasNone) { EXPECT_EQ(parite(u""), std::nullopt); }
+TEST(Parity, EmptyTextHasNone) {
+    EXPECT_EQ(parite(u""), std::nullopt);
+}
 
 TEST(Parity, NonDigitAmongTheFirstEightIsAConversionError) {
     try {

@@ -3,11 +3,10 @@
 #include "character_code.h"
 #include "frame_trace.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,12 +42,11 @@ std::filesystem::path writeLogicCsv(const std::vector<TracePoint>& trace, const 
 }
 
 std::vector<std::string> decode(const std::filesystem::path& csv) {
-    const std::string command =
-        std::string(SIGROK_CLI) + " -i " + csv.string() +
-        " -I csv:column_formats=-,l:samplerate=1920000:header=yes"
-        " -P uart:rx=TXD:baudrate=19200:data_bits=8:parity=even:stop_bits=1"
-        ":bit_order=lsb-first:format=hex"
-        " -A uart=rx-data:rx-parity-ok:rx-parity-err:rx-stop 2>&1";
+    const std::string command = std::string(SIGROK_CLI) + " -i " + csv.string() +
+                                " -I csv:column_formats=-,l:samplerate=1920000:header=yes"
+                                " -P uart:rx=TXD:baudrate=19200:data_bits=8:parity=even:stop_bits=1"
+                                ":bit_order=lsb-first:format=hex"
+                                " -A uart=rx-data:rx-parity-ok:rx-parity-err:rx-stop 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::vector<std::string> lines;
     char buffer[256];
@@ -82,8 +80,8 @@ TEST_P(DecodedFrame, SendAndZoomTracesDecodeToTheLetterWithEvenParity) {
 
 // The letters of the list, and bytes whose bit 0 or bit 7 is set, the edges of the data field.
 INSTANTIATE_TEST_SUITE_P(Characters, DecodedFrame,
-                         testing::Values(u'a', u'b', u'c', u'h', u'p', u'w', u'U', u'\x7f',
-                                         u'\xff', u'\x80', u'\x01'),
+                         testing::Values(u'a', u'b', u'c', u'h', u'p', u'w', u'U', u'\x7f', u'\xff',
+                                         u'\x80', u'\x01'),
                          [](const auto& info) { return "code_" + upperHex(info.param); });
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "zoom.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace quarnel {

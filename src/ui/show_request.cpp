@@ -1,0 +1,27 @@
+#include "show_request.h"
+
+#include <QWidget>
+
+namespace quarnel {
+
+ShowRequest launchShowRequest() {
+    return ShowRequest::Normal;
+}
+
+void showMainWindow(QWidget& window, ShowRequest request) {
+    switch (request) {
+    case ShowRequest::Maximized:
+        window.showMaximized();
+        break;
+    case ShowRequest::MinimizedWithoutActivation:
+        window.setAttribute(Qt::WA_ShowWithoutActivating);
+        window.showMinimized();
+        window.setAttribute(Qt::WA_ShowWithoutActivating, false);
+        break;
+    case ShowRequest::Normal:
+        window.show();
+        break;
+    }
+}
+
+} // namespace quarnel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+
+namespace quarnel {
+class LetterList;
+class RaisedPanel;
+} // namespace quarnel
+
+// The main window: the letter list, the code, binary and parity fields, the three buttons,
+// the signal chart, two warning lines, two explanatory pictures and a menu bar of three
+// commands. Every control stands at a fixed place; the window keeps its size.
+class Tprogramme : public QMainWindow {
+public:
+    explicit Tprogramme(QWidget* parent = nullptr);
+
+    quarnel::LetterList* liste;
+    QLineEdit* resultat;
+    QWidget* Chart1;
+    QPushButton* Button1;
+    QLabel* Label1;
+    QLineEdit* binaire;
+    QLabel* Image1;
+    QLabel* Image2;
+    QMenuBar* MainMenu1;
+    QAction* Aide1;
+    QAction* Imprimer;
+    QAction* copier;
+    QPushButton* zoomplus;
+    QPushButton* zoommoins;
+    QLineEdit* pair;
+    QLabel* Label2;
+    QLabel* Label3;
+    quarnel::RaisedPanel* Panel2;
+    QLabel* Label4;
+    QLabel* Label5;
+
+    void listeChange();
+    void Button1Click();
+    void Aide1Click();
+    void ImprimerClick();
+    void copierClick();
+    void zoomplusClick();
+    void zoommoinsClick();
+
+    // State carried from one handler to the next.
+    QString resultat1;          // the letter text when the list last changed
+    std::int32_t resultat2 = 0; // its character code
+    QString resultat4;          // the binary text the last trace was drawn from
+
+private:
+    void buildControls(QWidget* client);
+    void buildMenu();
+    void wireHandlers();
+};
+
+extern Tprogramme* programme;

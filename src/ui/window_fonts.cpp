@@ -1,0 +1,31 @@
+#include "window_fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace quarnel {
+
+void loadWindowFonts() {
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        return;
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                                   {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont tahoma(int pixels) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QFont arial(int points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(points);
+    return font;
+}
+
+} // namespace quarnel
