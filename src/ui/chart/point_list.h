@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+namespace quarnel {
+
+// The points of a line series, kept in order of x. Among points with equal x the order is
+// the order of appending, so a second trace merges after the first at every shared x.
+class PointList {
+public:
+    // Storage grows by this many points at a time, so that one trace causes at most one growth.
+    static constexpr std::size_t kGrowthBlock = 1000;
+
+    // Inserts (x, y) after every point whose x is <= x and returns the index where it stands.
+    // Appending in order of x, as every trace does, stops the search at once.
+    int AddXY(double x, double y);
+    void Clear();
+
+    int Count() const { return static_cast<int>(xs_.size()); }
+    double XValue(int index) const { return xs_.at(static_cast<std::size_t>(index)); }
+    double YValue(int index) const { return ys_.at(static_cast<std::size_t>(index)); }
+    std::span<const double> XValues() const { return xs_; }
+    std::span<const double> YValues() const { return ys_; }
+    std::size_t Capacity() const { return xs_.capacity(); }
+
+private:
+    std::vector<double> xs_;
+    std::vector<double> ys_;
+};
+
+} // namespace quarnel
