@@ -1,0 +1,10 @@
+#include "resource_paths.h"
+
+namespace quarnel::resources {
+
+const char* const framePicture = ":/pictures/frame.png";
+const char* const voltagesPicture = ":/pictures/voltages.png";
+const char* const helpPicture = ":/pictures/help.png";
+const char* const applicationIcon = ":/icons/quarnel.png";
+
+} // namespace quarnel::resources
