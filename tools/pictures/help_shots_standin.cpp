@@ -144,9 +144,8 @@ protected:
         p.setPen(Qt::black);
         p.drawLine(90, 5, 99, 5);
         p.drawRect(136, 0, 9, 9);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.drawLine(QPointF(182, 0), QPointF(192, 10));
-        p.drawLine(QPointF(192, 0), QPointF(182, 10));
+        p.drawLine(182, 0, 191, 9);
+        p.drawLine(191, 0, 182, 9);
     }
 };
 
