@@ -11,6 +11,8 @@ state=$2
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+# lpstat's answers are read below: keep them in English.
+export LC_ALL=C
 
 queue=quarnel-test
 # The server's folders live under /tmp, not in STATE_DIR: a unix socket path must stay under
@@ -108,6 +110,7 @@ case $action in
 start)
     stop
     command -v cupsd >/dev/null || fail "cupsd is missing (tools/install-deps.sh installs it)"
+    ((EUID == 0)) || fail "must run as root: cupsd hands its folders and children to lp"
     root=$(mktemp -d /tmp/quarnel-cups.XXXXXX)
     chmod 755 "$root"
     ln -s "$root" "$link"

@@ -59,9 +59,14 @@ void printOnDefaultPrinter(const QString& jobName, QSize logicalSize, PrintMargi
         const QRect target = printTargetRect(QSize(printer.width(), printer.height()), margins);
         // A picture of no size has nothing to stretch: the page stays blank.
         if (!logicalSize.isEmpty()) {
+            // A QPicture replays at its physical size, enlarged by the device's resolution
+            // over its own; the stretch already takes picture units to device pixels, so
+            // that enlargement is taken back out.
+            const double replayX = double(picture.logicalDpiX()) / printer.logicalDpiX();
+            const double replayY = double(picture.logicalDpiY()) / printer.logicalDpiY();
             painter.translate(target.topLeft());
-            painter.scale(double(target.width()) / logicalSize.width(),
-                          double(target.height()) / logicalSize.height());
+            painter.scale(replayX * target.width() / logicalSize.width(),
+                          replayY * target.height() / logicalSize.height());
             painter.drawPicture(0, 0, picture);
         }
     } catch (...) {
