@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 
@@ -14,6 +15,17 @@ public:
     void Show();
 
     QLabel* Image1;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Qt gives up the platform window when the user closes it; its place is kept here so that
+    // the next Show puts it back where the user left it.
+    std::optional<QPoint> lastPlace_;
+    // Hidden because the main window was minimized, to come back when it is restored.
+    bool hiddenWithOwner_ = false;
 };
 
 extern Taide* aide;
