@@ -18,6 +18,8 @@ namespace quarnel {
 // The signal chart: voltage against time of one frame, with its title, axes, grid and
 // legend. Every change only marks it out of date; it is drawn once when the window next
 // paints. One render path serves the screen, the clipboard and the printer.
+// Mouse: a left drag to the right zooms on the rectangle, to the left undoes the zooms; a
+// right drag scrolls. The wheel is left to the parent window: it neither zooms nor scrolls.
 class SignalChart : public QWidget {
     Q_OBJECT
 
