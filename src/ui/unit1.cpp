@@ -1,10 +1,16 @@
 #include "unit1.h"
 
+#include "character_code.h"
 #include "ficheaide.h"
+#include "frame_description.h"
+#include "frame_trace.h"
 #include "letter_list.h"
 #include "message_display.h"
+#include "parity.h"
 #include "raised_panel.h"
+#include "signal_chart.h"
 #include "window_fonts.h"
+#include "zoom.h"
 
 #include <QAction>
 #include <QLabel>
@@ -110,11 +116,11 @@ void Tprogramme::buildControls(QWidget* client) {
         warning->adjustSize();
     }
 
-    Chart1 = new QWidget(client);
+    Chart1 = new quarnel::SignalChart(client);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setAccessibleName(QStringLiteral("Signal liaison (19200 bps)"));
-    Chart1->setFocusPolicy(Qt::StrongFocus);
     Chart1->setGeometry(0, 90, 657, 250);
+    Series1 = &Chart1->Series1();
 
     Panel2 = new quarnel::RaisedPanel(client);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -177,14 +183,83 @@ void Tprogramme::wireHandlers() {
     connect(copier, &QAction::triggered, this, guarded(&Tprogramme::copierClick));
 }
 
-void Tprogramme::listeChange() {}
-void Tprogramme::Button1Click() {}
-void Tprogramme::zoomplusClick() {}
-void Tprogramme::zoommoinsClick() {}
+namespace {
+
+QString fromU16(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+std::u16string toU16(const QString& text) {
+    return text.toStdU16String();
+}
+
+const QColor kTraceBlue(0, 0, 255);
+
+} // namespace
+
+void Tprogramme::listeChange() {
+    resultat1 = liste->currentText();
+    // An emptied list text has no code: the code field is emptied with it.
+    const auto code = quarnel::characterCode(toU16(resultat1));
+    resultat2 = code.value_or(0);
+    resultat->setText(code ? fromU16(quarnel::hexText(*code)) : QString());
+}
+
+void Tprogramme::Button1Click() {
+    clearOrWarn();
+    convertCode();
+    const auto parity = quarnel::parite(toU16(binaire->text()));
+    pair->setText(parity ? QString::number(*parity) : QString());
+    resultat4 = binaire->text();
+    if (resultat4.isEmpty())
+        return; // an empty code field has no frame to draw
+    Series1->SetLinePenColor(kTraceBlue);
+    appendTrace(quarnel::sendTrace(toU16(resultat4)));
+}
+
+void Tprogramme::zoomplusClick() {
+    zoomBy(quarnel::ZoomDirection::In);
+}
+
+void Tprogramme::zoommoinsClick() {
+    zoomBy(quarnel::ZoomDirection::Out);
+}
+
+void Tprogramme::zoomBy(quarnel::ZoomDirection direction) {
+    quarnel::ChartAxis& time = Chart1->BottomAxis();
+    time.SetMaximum(quarnel::zoomedMaximum(time.Maximum(), direction));
+    clearOrWarn();
+    convertCode();
+    resultat4 = binaire->text();
+    appendTrace(quarnel::zoomTrace(toU16(resultat4)));
+}
+
+void Tprogramme::clearOrWarn() {
+    if (resultat1.isEmpty())
+        quarnel::showInformation(QStringLiteral("Vous n'avez pas choisi de lettre"));
+    else
+        Series1->Clear();
+}
+
+void Tprogramme::convertCode() {
+    binaire->setText(fromU16(quarnel::HexToBinStr(toU16(resultat->text()))));
+}
+
+template <typename Trace> void Tprogramme::appendTrace(const Trace& trace) {
+    if (!trace)
+        return;
+    for (const quarnel::TracePoint& point : *trace)
+        Series1->AddXY(point.x, point.y);
+    Chart1->setAccessibleDescription(fromU16(quarnel::frameDescription(toU16(resultat4))));
+}
 
 void Tprogramme::Aide1Click() {
     aide->Show();
 }
 
-void Tprogramme::ImprimerClick() {}
-void Tprogramme::copierClick() {}
+void Tprogramme::ImprimerClick() {
+    Chart1->Print();
+}
+
+void Tprogramme::copierClick() {
+    Chart1->CopyToClipboardBitmap();
+}

@@ -11,7 +11,10 @@ class QPushButton;
 
 namespace quarnel {
 class LetterList;
+class LineSeries;
 class RaisedPanel;
+class SignalChart;
+enum class ZoomDirection;
 } // namespace quarnel
 
 // The main window: the letter list, the code, binary and parity fields, the three buttons,
@@ -23,8 +26,9 @@ public:
 
     quarnel::LetterList* liste;
     QLineEdit* resultat;
-    QWidget* Chart1;
+    quarnel::SignalChart* Chart1;
     QPushButton* Button1;
+    quarnel::LineSeries* Series1; // the chart's only series
     QLabel* Label1;
     QLineEdit* binaire;
     QLabel* Image1;
@@ -59,6 +63,14 @@ private:
     void buildControls(QWidget* client);
     void buildMenu();
     void wireHandlers();
+
+    // Both zoom buttons: step the time axis, then draw the zoom trace of the current code.
+    void zoomBy(quarnel::ZoomDirection direction);
+    // "Vous n'avez pas choisi de lettre" when no letter is chosen; otherwise a clean chart.
+    void clearOrWarn();
+    // Converts the code field and shows the binary text.
+    void convertCode();
+    template <typename Trace> void appendTrace(const Trace& trace);
 };
 
 extern Tprogramme* programme;

@@ -75,6 +75,9 @@ private slots:
         QFETCH(int, presses);
         ProgramWindows windows;
         showActive();
+        // Only whether a button is pressed matters here, not what its handler does.
+        for (QPushButton* button : {programme->Button1, programme->zoomplus, programme->zoommoins})
+            button->disconnect(programme);
         QSignalSpy envoyer(programme->Button1, &QPushButton::clicked);
         QSignalSpy plus(programme->zoomplus, &QPushButton::clicked);
         QSignalSpy moins(programme->zoommoins, &QPushButton::clicked);

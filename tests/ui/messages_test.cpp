@@ -106,6 +106,7 @@ private slots:
         programme->resultat->setText(QStringLiteral("avant"));
         SeenBox seen;
         bool clickReachedWindow = false;
+        programme->Button1->disconnect(programme);
         QSignalSpy envoyer(programme->Button1, &QPushButton::clicked);
         // Clicks go through the window system, where modality is enforced.
         const QPoint button =
@@ -114,7 +115,6 @@ private slots:
         QTest::mouseClick(programme->windowHandle(), Qt::LeftButton, {}, button);
         QCOMPARE(envoyer.count(), 1); // the click itself reaches the button
         envoyer.clear();
-        programme->Button1->disconnect(programme);
         expectBox(seen, [&](QMessageBox* box) {
             // The box is modal: a click on the main window does nothing.
             QTest::mouseClick(programme->windowHandle(), Qt::LeftButton, {}, button);
