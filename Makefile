@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@echo "quarnel: the program has no window yet; 'make test' checks what is built."
+	@$(BUILD)/quarnel
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -55,3 +55,26 @@ inline void expectBox(SeenBox& seen, std::function<void(QMessageBox*)> dismiss =
             QTest::keyClick(box, Qt::Key_Escape);
     });
 }
+
+// Reads and dismisses (with Escape) every modal box that opens while it lives.
+class BoxWatcher {
+public:
+    BoxWatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            // Boxes live on the stack, so a second box may have the first one's address: a box
+            // counts once, while it is visible.
+            if (!box || !box->isVisible())
+                return;
+            texts_ << box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        timer_.start();
+    }
+    const QStringList& texts() const { return texts_; }
+
+private:
+    QTimer timer_;
+    QStringList texts_;
+};
