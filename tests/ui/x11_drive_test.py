@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """A student's session with the real program, driven from outside by real key events.
 
 Chooses "c" from the keyboard, presses "Envoyer", reads the three fields back through the
@@ -30,7 +30,7 @@ def copied_field_text():
 
 def read_ppm(path):
     data = run("convert", path, "ppm:-")
-#P6 header : magic, width, height, maximum value, each followed by white space.
+    # P6 header: magic, width, height, maximum value, each followed by white space.
     fields, offset = [], 0
     while len(fields) < 4:
         while data[offset : offset + 1].isspace():
@@ -47,7 +47,7 @@ def read_ppm(path):
 def decode_frame(path, chart_top):
     """The byte and parity of the frame drawn in the chart, 0 to 600 µs shown."""
     width, height, pixel = read_ppm(path)
-#The plot lies below the chart's title and left of its legend.
+    # The plot lies below the chart's title and left of its legend.
     rows = range(chart_top + 25, chart_top + 230)
     columns = range(0, 595)
 
@@ -65,7 +65,7 @@ def decode_frame(path, chart_top):
         assert blue_rows, f"no line at slot {slot}"
         levels.append(sum(blue_rows) / len(blue_rows))
     middle = (max(levels) + min(levels)) / 2
-#Screen rows grow downwards : a low line is - 5 V, a logic 1.
+    # Screen rows grow downwards: a low line is -5 V, a logic 1.
     bits = [1 if level > middle else 0 for level in levels]
     stop, parity, data, start = bits[0], bits[1], bits[2:10], bits[10]
     assert start == 0 and stop == 1, f"start {start}, stop {stop}"
@@ -78,37 +78,42 @@ def decode_frame(path, chart_top):
 def main():
     program = subprocess.Popen([PROGRAM])
     try:
-        window
-= run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Simulateur liaison")
-      .decode()
-      .split()[0] run("xdotool", "windowactivate", "--sync", window) time
-      .sleep(0.3)
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
+                     "^Simulateur liaison").decode().split()[0]
+        run("xdotool", "windowactivate", "--sync", window)
+        time.sleep(0.3)
 
-#The chart has the focus : Tab reaches binaire, Envoyer, then the list.
-          key("Tab", "Tab", "Tab") run("xdotool", "type", "--delay", "40", "c") time.sleep(0.2)
-              key("shift+Tab", "Return") #back to "Envoyer",
-    press it
+        # The chart has the focus: Tab reaches binaire, Envoyer, then the list.
+        key("Tab", "Tab", "Tab")
+        run("xdotool", "type", "--delay", "40", "c")
+        time.sleep(0.2)
+        key("shift+Tab", "Return")  # back to "Envoyer", press it
 
-        key("Tab", "Tab") #the list,
-    then pair parity_text = copied_field_text() key("Tab") #resultat code_text = copied_field_text()
-        key("Tab", "Tab", "Tab", "Tab") #zoommoins,
-              zoomplus, Chart1,
-              binaire binary_text = copied_field_text()
-                                        assert(code_text, binary_text, parity_text) ==
-                                    ("63", "01100011", "0"),
-              (code_text, binary_text, parity_text)
+        key("Tab", "Tab")  # the list, then pair
+        parity_text = copied_field_text()
+        key("Tab")  # resultat
+        code_text = copied_field_text()
+        key("Tab", "Tab", "Tab", "Tab")  # zoommoins, zoomplus, Chart1, binaire
+        binary_text = copied_field_text()
+        assert (code_text, binary_text, parity_text) == ("63", "01100011", "0"), (
+            code_text, binary_text, parity_text)
 
-                  run("import", "-window", window, SCREENSHOT)
-#The menu bar stands above the client area, whose chart starts 90 pixels down.
-                      menu_height = int(run("identify", "-format", "%h", SCREENSHOT)) - 708 byte,
-              parity = decode_frame(SCREENSHOT, menu_height + 90) assert chr(byte) == "c",
-              f "decoded {byte:#04x}" assert(bin(byte).count("1") + parity) % 2 == 0,
-              "parity is not even"
+        run("import", "-window", window, SCREENSHOT)
+        # The menu bar stands above the client area, whose chart starts 90 pixels down.
+        menu_height = int(run("identify", "-format", "%h", SCREENSHOT)) - 708
+        byte, parity = decode_frame(SCREENSHOT, menu_height + 90)
+        assert chr(byte) == "c", f"decoded {byte:#04x}"
+        assert (bin(byte).count("1") + parity) % 2 == 0, "parity is not even"
 
-                  run("xdotool", "windowactivate", "--sync", window)
-                      key("alt+F4") assert program.wait(timeout = 10) ==
-                  0 finally : if program.poll() is None : program.kill() program.wait()
-                                                              print("1 passed, 0 failed")
+        run("xdotool", "windowactivate", "--sync", window)
+        key("alt+F4")
+        assert program.wait(timeout=10) == 0
+    finally:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
+    print("1 passed, 0 failed")
 
-                                                                  if __name__
-                  == "__main__" : main()
+
+if __name__ == "__main__":
+    main()

@@ -5,7 +5,7 @@
 #include "app_icon.h"
 #include "frame_diagram.h"
 #include "help_picture.h"
-#include "help_shots_standin.h"
+#include "help_shots_from_program.h"
 #include "picture_fonts.h"
 #include "voltage_levels_text.h"
 
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quarnel-pictures: Tahoma not found, using a substitute\n");
     setUpWindowLook();
 
-    const HelpShots shots = standInHelpShots();
+    const HelpShots shots = programHelpShots();
     const QString iconSource = root.filePath("src/icon.svg");
     bool ok =
         save(drawFrameDiagram(), root, "pictures/frame.png") &&
