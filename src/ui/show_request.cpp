@@ -14,9 +14,9 @@ void showMainWindow(QWidget& window, ShowRequest request) {
         window.showMaximized();
         break;
     case ShowRequest::MinimizedWithoutActivation:
+        // Kept set: the window is mapped later than showMinimized() returns.
         window.setAttribute(Qt::WA_ShowWithoutActivating);
         window.showMinimized();
-        window.setAttribute(Qt::WA_ShowWithoutActivating, false);
         break;
     case ShowRequest::Normal:
         window.show();
