@@ -3,7 +3,7 @@ BUILD   ?= build
 WERROR  ?= OFF
 JOBS    ?= 2
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench package test-sanitize fuzz clean
 
 all: build
 
@@ -21,6 +21,19 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Benchmarks, packaging and the sanitizer and fuzz runs each live in a script of their own.
+bench: build
+	@tools/bench.sh $(BUILD)
+
+package: build
+	@tools/package.sh $(BUILD)
+
+test-sanitize: deps
+	@tools/test-sanitize.sh
+
+fuzz: deps
+	@tools/fuzz.sh
 
 clean:
 	rm -rf $(BUILD)
