@@ -21,32 +21,34 @@ add_test(NAME env.cups.stop
 set_tests_properties(env.cups.start PROPERTIES FIXTURES_SETUP cups)
 set_tests_properties(env.cups.stop PROPERTIES FIXTURES_CLEANUP cups)
 
+# Gives a test the private servers it asks for (X11, CUPS): their fixtures, and a lock so that
+# tests sharing a server (focus, clipboard, print queue) run one at a time.
+function(quarnel_use_test_servers name x11 cups)
+    set(servers "")
+    if(x11)
+        list(APPEND servers xserver)
+    endif()
+    if(cups)
+        list(APPEND servers cups)
+    endif()
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${servers}" RESOURCE_LOCK "${servers}")
+endfunction()
+
 # quarnel_qtest(NAME SOURCES src... [LIBS lib...] [X11] [CUPS])
 # A QtTest executable. Without X11 it runs on the offscreen platform; with X11 it runs on the
-# private X server, one such test at a time (they share focus and the clipboard). CUPS adds
-# the private print server.
+# private X server. CUPS adds the private print server.
 function(quarnel_qtest name)
     cmake_parse_arguments(arg "X11;CUPS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBS})
     add_test(NAME ${name} COMMAND ${QUARNEL_TEST_RUN} $<TARGET_FILE:${name}>)
-    set(fixtures "")
-    set(locks "")
     if(arg_X11)
-        list(APPEND fixtures xserver)
-        list(APPEND locks xserver)
         set(platform xcb)
     else()
         set(platform offscreen)
     endif()
-    if(arg_CUPS)
-        list(APPEND fixtures cups)
-        list(APPEND locks cups)
-    endif()
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=${platform}"
-        FIXTURES_REQUIRED "${fixtures}"
-        RESOURCE_LOCK "${locks}")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
+    quarnel_use_test_servers(${name} "${arg_X11}" "${arg_CUPS}")
 endfunction()
 
 # quarnel_script_test(NAME COMMAND cmd... [X11] [CUPS])
@@ -54,15 +56,5 @@ endfunction()
 function(quarnel_script_test name)
     cmake_parse_arguments(arg "X11;CUPS" "" "COMMAND" ${ARGN})
     add_test(NAME ${name} COMMAND ${QUARNEL_TEST_RUN} ${arg_COMMAND})
-    set(fixtures "")
-    set(locks "")
-    if(arg_X11)
-        list(APPEND fixtures xserver)
-        list(APPEND locks xserver)
-    endif()
-    if(arg_CUPS)
-        list(APPEND fixtures cups)
-        list(APPEND locks cups)
-    endif()
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${fixtures}" RESOURCE_LOCK "${locks}")
+    quarnel_use_test_servers(${name} "${arg_X11}" "${arg_CUPS}")
 endfunction()
