@@ -15,6 +15,8 @@ packages=(
   cups cups-client cups-filters
   # an independent decoder of serial frames
   sigrok-cli
+  # packaging: the Debian package and the checks of its desktop entry and metadata
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 
 missing=()
