@@ -17,6 +17,9 @@ packages=(
   sigrok-cli
   # packaging: the Debian package and the checks of its desktop entry and metadata
   dpkg-dev fakeroot file desktop-file-utils appstream lintian
+  # benchmarks: Qt's own chart module as the repaint yardstick (never linked by the program),
+  # profilers for start-up and memory
+  qt6-charts-dev libqt6opengl6-dev valgrind heaptrack
 )
 
 missing=()
