@@ -70,9 +70,9 @@ private slots:
         QTest::newRow("data bit 5 is 0") << QPoint(362, 111) << signalBlue;
         QTest::newRow("data bit 7 is 0") << QPoint(426, 111) << signalBlue;
         QTest::newRow("data bit 7, upper level clear") << QPoint(426, 63) << white;
-        QTest::newRow("parity bit, upper level") << QPoint(458, 63) << signalBlue;
-        QTest::newRow("parity bit leaves the time axis bare")
-            << QPoint(458, 111) << QColor(Qt::black);
+        // Four ones in the data: the even-parity bit is 0.
+        QTest::newRow("parity bit, lower level") << QPoint(458, 111) << signalBlue;
+        QTest::newRow("parity bit, upper level clear") << QPoint(458, 63) << white;
         QTest::newRow("stop bit, upper level") << QPoint(490, 63) << signalBlue;
         QTest::newRow("idle line after the frame") << QPoint(570, 63) << signalBlue;
         QTest::newRow("line ends at x 583") << QPoint(586, 63) << white;

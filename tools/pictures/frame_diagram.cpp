@@ -25,8 +25,8 @@ constexpr std::array<bool, 15> cellIsHigh = {
     true,  true,  true,  true,                           // idle line
     false,                                               // start bit
     true,  false, false, true, true, false, true, false, // data bits
-    true,                                                // parity bit
-    true,                                                // stop bit
+    false, // parity bit: the data holds four ones, so even parity gives 0
+    true,  // stop bit
 };
 constexpr int startCell = 4;
 constexpr int firstDataCell = 5;
@@ -123,7 +123,7 @@ void drawBottomTexts(QPainter& p) {
     p.setPen(Qt::black);
     p.setFont(sans(textPixels));
     drawCentredText(p, cellCentre(startCell), 125, "0");
-    drawCentredText(p, cellCentre(parityCell), 125, "1");
+    drawCentredText(p, cellCentre(parityCell), 125, "0");
     drawCentredText(p, cellCentre(stopCell), 125, "1");
 
     // One bit time: a double arrow between two ticks under the second data cell.
