@@ -3,11 +3,16 @@
 #include "window_fonts.h"
 
 #include <QHideEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
 
 Taide* aide = nullptr;
+
+namespace {
+const QString kPicture = QStringLiteral(":/pictures/help.png");
+} // namespace
 
 Taide::Taide(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("aide"));
@@ -18,10 +23,11 @@ Taide::Taide(QWidget* owner) : QWidget(owner, Qt::Window) {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Fonctionnement programme"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/help.png")));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->move(0, 0);
-    Image1->resize(Image1->pixmap().isNull() ? QSize(400, 600) : Image1->pixmap().size());
+    // Only the picture's size is read now; it is decoded when the window is first shown.
+    const QSize pictureSize = QImageReader(kPicture).size();
+    Image1->resize(pictureSize.isValid() ? pictureSize : QSize(400, 600));
 
     // An owned window goes and comes back with its owner.
     owner->installEventFilter(this);
@@ -36,6 +42,14 @@ void Taide::Show() {
     show();
     raise();
     activateWindow();
+}
+
+void Taide::showEvent(QShowEvent* event) {
+    // Decoding the picture costs about as much as building the main window, and most sessions
+    // never open help: it waits until the window is first shown.
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(QPixmap(kPicture));
+    QWidget::showEvent(event);
 }
 
 void Taide::hideEvent(QHideEvent* event) {
