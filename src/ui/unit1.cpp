@@ -98,9 +98,9 @@ Tprogramme::Tprogramme(QWidget* parent) : QMainWindow(parent) {
 
 void Tprogramme::buildControls(QWidget* client) {
     Image1 = makePicture(client, "Image1", QStringLiteral("Trame d'une liaison série"),
-                         QStringLiteral(":/pictures/frame.png"), {25, 438, 616, 166});
+                         QStringLiteral(":/pictures/frame.ppm"), {25, 438, 616, 166});
     Image2 = makePicture(client, "Image2", QStringLiteral("Niveaux de tension de la ligne"),
-                         QStringLiteral(":/pictures/voltages.png"), {0, 618, 648, 90});
+                         QStringLiteral(":/pictures/voltages.ppm"), {0, 618, 648, 90});
 
     const QFont large = quarnel::tahoma(20);
     Label4 = makeLabel(client, "Label4",
