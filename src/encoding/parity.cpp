@@ -15,7 +15,9 @@ std::optional<std::array<int, 8>> dataByteDigits(std::u16string_view binaryText)
     for (std::size_t k = 0; k < used; ++k) {
         const char16_t c = binaryText[k];
         if (c < u'0' || c > u'9') {
-            const bool pair = c >= 0xD800 && c <= 0xDBFF && k + 1 < binaryText.size();
+            // A surrogate pair is named as the one character it is; a lone half alone.
+            const bool pair = c >= 0xD800 && c <= 0xDBFF && k + 1 < binaryText.size() &&
+                              binaryText[k + 1] >= 0xDC00 && binaryText[k + 1] <= 0xDFFF;
             throw ConversionError::notAnInteger(binaryText.substr(k, pair ? 2 : 1));
         }
         digits[padding + k] = c - u'0';

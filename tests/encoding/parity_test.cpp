@@ -47,6 +47,37 @@ TEST(Parity, NonDigitAmongTheFirstEightIsAConversionError) {
     EXPECT_EQ(parite(u"01100001xyz"), 1.0);
 }
 
+struct NamedCase {
+    const char* name;
+    std::u16string binary;
+    std::u16string named;
+};
+
+class NonDigit : public testing::TestWithParam<NamedCase> {};
+
+TEST_P(NonDigit, IsNamedAsTheWholeCharacterItIs) {
+    try {
+        parite(GetParam().binary);
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(),
+                  u"'" + GetParam().named + u"' n'est pas une valeur enti\u00e8re correcte");
+    }
+}
+
+// Halves of the pair that writes U+1F600.
+const std::u16string kHighHalf(1, char16_t(0xD83D));
+const std::u16string kLowHalf(1, char16_t(0xDE00));
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NonDigit,
+    testing::Values(NamedCase{"emoji_is_one_character", u"01" + kHighHalf + kLowHalf,
+                              kHighHalf + kLowHalf},
+                    // Half a pair followed by a digit: the digit is not part of the name.
+                    NamedCase{"lone_high_half", u"01" + kHighHalf + u"1", kHighHalf},
+                    NamedCase{"lone_low_half", kLowHalf + u"1", kLowHalf}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(DataByteDigits, PadsShortTextsOnTheLeftAndKeepsTheFirstEight) {
     using Digits = std::array<int, 8>;
     EXPECT_EQ(dataByteDigits(u"1010"), (Digits{0, 0, 0, 0, 1, 0, 1, 0}));
