@@ -134,6 +134,50 @@ TEST(LabelsOfNonFiniteRange, None) {
     EXPECT_TRUE(labelAxis({0, inf}, 500, 0, kSeparators, sixPixelsPerCharacter).values.empty());
 }
 
+TEST(LabelsOfReversedRange, None) {
+    EXPECT_TRUE(labelAxis({600, 0}, 500, 0, kSeparators, sixPixelsPerCharacter).values.empty());
+}
+
+struct ExtremeCase {
+    const char* name;
+    AxisRange range;
+    double axisLength;
+};
+
+class ExtremeRange : public testing::TestWithParam<ExtremeCase> {};
+
+// Whatever the limits, labels are real numbers on the axis, in order, one for each value.
+TEST_P(ExtremeRange, LabelsStayFiniteOrderedAndOnTheAxis) {
+    const AxisRange range = GetParam().range;
+    const AxisLabels labels =
+        labelAxis(range, GetParam().axisLength, 0, kSeparators, sixPixelsPerCharacter);
+    EXPECT_TRUE(std::isfinite(labels.step) && labels.step > 0) << labels.step;
+    ASSERT_FALSE(labels.values.empty());
+    for (std::size_t i = 0; i < labels.values.size(); ++i) {
+        EXPECT_TRUE(std::isfinite(labels.values[i]));
+        EXPECT_GE(labels.values[i], range.minimum);
+        EXPECT_LE(labels.values[i], range.maximum);
+        if (i > 0) {
+            EXPECT_LT(labels.values[i - 1], labels.values[i]);
+        }
+    }
+    for (double tick : labels.minorTicks)
+        EXPECT_TRUE(std::isfinite(tick));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExtremeRange,
+    testing::Values(
+        // The start step underflows to zero.
+        ExtremeCase{"narrower_than_any_normal_double", {0, 5e-324}, 1e6},
+        // The span overflows to infinity.
+        ExtremeCase{"widest_doubles", {-1.7e308, 1.7e308}, 500},
+        // The multiples of the step lie closer together than the doubles there.
+        ExtremeCase{
+            "step_finer_than_the_doubles", {4.0348802750121446e175, 4.034880275012215e175}, 1e9},
+        ExtremeCase{"axis_longer_than_any_count", {0, 600}, 1e300}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct CountCase {
     const char* name;
     double length;
@@ -152,7 +196,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Count,
                                          CountCase{"rounds_up", 180, 14, 13},
                                          CountCase{"zero_extent", 500, 0, 1},
                                          CountCase{"zero_length", 0, 23, 1},
-                                         CountCase{"shorter_than_half_a_label", 10, 23, 0}),
+                                         CountCase{"shorter_than_half_a_label", 10, 23, 0},
+                                         CountCase{"extent_not_a_number", 500, NAN, 1},
+                                         CountCase{"length_beyond_any_count", 1e300, 6, 10000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Extent, WidestSampleLabelPlusTenPercentRounded) {

@@ -8,6 +8,11 @@ namespace quarnel {
 
 namespace {
 
+// The sequence ends where doubles do: 1e-308 is the smallest power of ten held in full
+// precision, and 2e308 would be infinite.
+constexpr int kLowestExponent = -308;
+constexpr int kHighestExponent = 308;
+
 // One value of the sequence ..., 0.1, 0.2, 0.5, 1, 2, 5, 10, ... held as mantissa and power
 // of ten, so that stepping along it never drifts.
 struct OneTwoFive {
@@ -22,17 +27,25 @@ struct OneTwoFive {
         return kMantissas[static_cast<std::size_t>(mantissaIndex)] * decade;
     }
 
+    bool isLast() const { return exponent >= kHighestExponent; }
+
     OneTwoFive next() const {
         return mantissaIndex == 2 ? OneTwoFive{0, exponent + 1}
                                   : OneTwoFive{mantissaIndex + 1, exponent};
     }
 };
 
-// The smallest sequence value strictly above `value` (> 0).
+// The smallest sequence value strictly above `value`, kept within the sequence's ends: a step
+// that underflowed to zero or overflowed to infinity still gets a usable value.
 OneTwoFive firstAbove(double value) {
+    if (!(value >= 1e-308))
+        return {0, kLowestExponent};
+    if (value >= 1e308)
+        return {0, kHighestExponent};
     // Start a decade low: log10 can be off by one near powers of ten.
-    OneTwoFive step{0, static_cast<int>(std::floor(std::log10(value))) - 1};
-    while (step.value() <= value)
+    const int exponent = static_cast<int>(std::floor(std::log10(value))) - 1;
+    OneTwoFive step{0, std::max(exponent, kLowestExponent)};
+    while (step.value() <= value && !step.isLast())
         step = step.next();
     return step;
 }
@@ -62,22 +75,28 @@ double labelExtent(AxisRange range, const NumberSeparators& separators,
 }
 
 int labelCount(double axisLength, double extent) {
-    if (axisLength <= 0 || extent <= 0)
+    // Written so that a length or extent that is not a number gives 1 as well.
+    if (!(axisLength > 0) || !(extent > 0))
         return 1;
-    return static_cast<int>(std::lround(axisLength / extent));
+    // More labels than are ever drawn would only overflow the count.
+    return static_cast<int>(std::lround(std::min(axisLength / extent, kMaxLabels)));
 }
 
 double labelStep(double span, int count, int pointCount) {
     if (span == 0)
         return 1;
-    double step = span / (count + 1);
+    double step = span / (static_cast<double>(count) + 1);
     if (span >= 1.1 && pointCount <= count && step < 1)
         step = 1;
+    // A range too wide for a double (from -1e308 to 1e308) divides into infinity: too many.
+    const auto tooMany = [span, count](double candidate) {
+        return !(std::round(span / candidate) <= count);
+    };
     // The start value is rarely on the sequence; walk from the first value above it.
-    if (std::round(span / step) > count && step <= span) {
+    if (tooMany(step) && step <= span) {
         OneTwoFive candidate = firstAbove(step);
         step = candidate.value();
-        while (std::round(span / step) > count && step <= span) {
+        while (tooMany(step) && step <= span && !candidate.isLast()) {
             candidate = candidate.next();
             step = candidate.value();
         }
@@ -88,7 +107,8 @@ double labelStep(double span, int count, int pointCount) {
 AxisLabels labelAxis(AxisRange range, double axisLength, int pointCount,
                      const NumberSeparators& separators, const TextMeasure& measure) {
     AxisLabels labels;
-    if (!std::isfinite(range.minimum) || !std::isfinite(range.maximum))
+    if (!std::isfinite(range.minimum) || !std::isfinite(range.maximum) ||
+        range.maximum < range.minimum)
         return labels;
     if (range.span() == 0) {
         labels.values.push_back(range.minimum);
@@ -101,11 +121,17 @@ AxisLabels labelAxis(AxisRange range, double axisLength, int pointCount,
     const double last = std::floor(range.maximum / labels.step + kMultipleTolerance);
     // Counted with an integer: far from zero, first + 1 can equal first as a double.
     const double total = std::min(last - first + 1, kMaxLabels);
-    for (long long i = 0; i < static_cast<long long>(total); ++i)
-        labels.values.push_back((first + static_cast<double>(i)) * labels.step);
+    for (long long i = 0; i < static_cast<long long>(total); ++i) {
+        const double value = (first + static_cast<double>(i)) * labels.step;
+        // A step finer than the doubles there gives neighbours that round to one value: one
+        // label for each value.
+        if (labels.values.empty() || value > labels.values.back())
+            labels.values.push_back(value);
+    }
     for (std::size_t i = 1; i < labels.values.size(); ++i) {
         for (int quarter = 1; quarter <= 3; ++quarter)
-            labels.minorTicks.push_back(labels.values[i - 1] + labels.step * quarter / 4);
+            // Divided first: three times a step near the largest double would be infinite.
+            labels.minorTicks.push_back(labels.values[i - 1] + labels.step / 4 * quarter);
     }
     return labels;
 }

@@ -27,7 +27,8 @@ double middleSampleValue(AxisRange range);
 // middle sample, plus 10 % separation, in whole pixels.
 double labelExtent(AxisRange range, const NumberSeparators& separators, const TextMeasure& measure);
 
-// How many labels fit: the axis length over the label extent, rounded; 1 when either is zero.
+// How many labels fit: the axis length over the label extent, rounded, at most 10000; 1 when
+// either is zero or not a number.
 int labelCount(double axisLength, double extent);
 
 // The 1-2-5 step that puts no more than `count` labels on the range. With a range of at least
@@ -35,7 +36,8 @@ int labelCount(double axisLength, double extent);
 double labelStep(double span, int count, int pointCount);
 
 // Labels at every multiple of the step within the range; a zero range has one label, at its
-// only value. A range with a limit that is not finite has no labels.
+// only value. A range with a limit that is not finite, or with its maximum below its minimum,
+// has no labels.
 AxisLabels labelAxis(AxisRange range, double axisLength, int pointCount,
                      const NumberSeparators& separators, const TextMeasure& measure);
 
