@@ -1,11 +1,16 @@
 #include "point_list.h"
 
+#include <algorithm>
+
 namespace quarnel {
 
 int PointList::AddXY(double x, double y) {
     if (xs_.size() == xs_.capacity()) {
-        xs_.reserve(xs_.capacity() + kGrowthBlock);
-        ys_.reserve(xs_.capacity());
+        const std::size_t held = xs_.capacity();
+        const std::size_t wanted = std::max(held + kGrowthBlock, held + held / 2);
+        const std::size_t blocks = (wanted + kGrowthBlock - 1) / kGrowthBlock;
+        xs_.reserve(blocks * kGrowthBlock);
+        ys_.reserve(blocks * kGrowthBlock);
     }
     // Walk back over every point with a greater x; a NaN x compares false and goes last.
     std::size_t at = xs_.size();

@@ -10,7 +10,9 @@ namespace quarnel {
 // the order of appending, so a second trace merges after the first at every shared x.
 class PointList {
 public:
-    // Storage grows by this many points at a time, so that one trace causes at most one growth.
+    // Storage grows in whole blocks of this many points, so that one trace causes at most one
+    // growth, and by at least half of what it holds, so that a long series is not copied
+    // again at every block.
     static constexpr std::size_t kGrowthBlock = 1000;
 
     // Inserts (x, y) after every point whose x is <= x and returns the index where it stands.
