@@ -2,6 +2,7 @@
 #include "point_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -130,6 +131,22 @@ TEST(TwoTraces, DifferentFramesMergeWithTheEarlierTraceFirstAtEachX) {
     const auto points = pointsOf(list);
     EXPECT_EQ(std::vector<Point>(points.begin() + 2, points.begin() + 6),
               (std::vector<Point>{{52, -5}, {52, -5}, {52, -5}, {52, 5}}));
+}
+
+// A NaN x compares false with everything: it goes last, and past it the x values are no
+// longer in order. The place of a later point is still found from the end, passing over the
+// greater x values only, as if the list were walked.
+TEST(UnorderedX, PlaceAfterANanXIsFoundFromTheEnd) {
+    PointList list;
+    for (double x : {60.0, 70.0, 80.0, 90.0})
+        list.AddXY(x, -5);
+    EXPECT_EQ(list.AddXY(std::nan(""), 5), 4);
+    EXPECT_EQ(list.AddXY(100, -5), 5);
+    EXPECT_EQ(list.AddXY(65, 5), 5);
+    ASSERT_EQ(list.Count(), 7);
+    EXPECT_TRUE(std::isnan(list.XValue(4)));
+    EXPECT_EQ(list.XValue(5), 65);
+    EXPECT_EQ(list.XValue(6), 100);
 }
 
 TEST(Storage, GrowsInBlocksOfAThousandPoints) {

@@ -30,6 +30,8 @@ public:
 private:
     std::vector<double> xs_;
     std::vector<double> ys_;
+    // No NaN x has been appended since the last clear, so the x values are sorted.
+    bool ordered_ = true;
 };
 
 } // namespace quarnel
