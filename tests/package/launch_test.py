@@ -4,7 +4,8 @@ user would, with Alt+F4. Usage: launch_test.py WORK_DIR (made by build_package.s
 
 Checks what a menu and a fresh system need: the window is tied to the desktop entry
 (WM_CLASS against StartupWMClass), shows the same icon as the menu, opens only files that
-the package's dependencies bring in, and the program ends with exit code 0.
+the package's dependencies bring in (after one print on the private print server, so that
+the print path counts too), and the program ends with exit code 0.
 """
 import configparser
 import glob
@@ -14,7 +15,8 @@ import subprocess
 import sys
 import time
 
-import debian_closure
+sys.dont_write_bytecode = True  # keep the source tree clean
+import debian_closure  # noqa: E402
 
 WORK = sys.argv[1]
 ROOT = os.path.join(WORK, "root")
@@ -106,6 +108,16 @@ def foreign_files(pid, program, depends):
     return foreign
 
 
+def wait_for_print_job(timeout=20.0):
+    output = os.environ["QUARNEL_PRINT_OUTPUT"]
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if os.listdir(output):
+            return True
+        time.sleep(0.2)
+    return False
+
+
 def main():
     [deb] = glob.glob(os.path.join(WORK, "*.deb"))
     depends = run("dpkg-deb", "-f", deb, "Depends").strip()
@@ -128,6 +140,12 @@ def main():
         difference = icon_difference(window, entry["Icon"])
         if difference > ICON_TOLERANCE:
             failures.append(f"window icon differs from the menu icon by {difference:.1f}")
+
+        # Printing loads the CUPS plugin and libcups: print once so that they are checked too.
+        run("xdotool", "windowactivate", "--sync", window)
+        run("xdotool", "key", "--clearmodifiers", "alt+i")
+        if not wait_for_print_job():
+            failures.append("no print job reached the private print server")
 
         failures += [f"opens a file from outside its dependencies: {f}"
                      for f in foreign_files(program.pid, program_path, depends)]
