@@ -3,4 +3,4 @@
 # informational tags are shown too. Usage: lintian.sh WORK_DIR
 set -euo pipefail
 debs=("$1"/*.deb)
-lintian --fail-on error,warning --info "${debs[@]}"
+lintian --fail-on error,warning --display-info "${debs[@]}"
