@@ -5,7 +5,6 @@
 #include "qt_charts_picture.h"
 #include "signal_chart.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>

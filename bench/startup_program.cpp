@@ -17,6 +17,6 @@ int main(int argc, char** argv) {
     quarnel::showMainWindow(*programme, quarnel::launchShowRequest());
     application.exec();
 
-    delete programme;
+    delete programme; // owns the help window
     return 0;
 }
