@@ -20,6 +20,10 @@ packages=(
   # benchmarks: Qt's own chart module as the repaint yardstick (never linked by the program),
   # profilers for start-up and memory
   qt6-charts-dev libqt6opengl6-dev valgrind heaptrack
+  # the clipboard copy asks the X server itself who holds the clipboard
+  libxcb1-dev
+  # robustness: clang with libFuzzer and the sanitizer runtimes for the fuzz targets
+  clang libclang-rt-14-dev
 )
 
 missing=()
