@@ -39,6 +39,13 @@ void printOnDefaultPrinter(const QString& jobName, QSize logicalSize, PrintMargi
     if (defaultPrinter.isNull())
         throw Error(u"Aucune imprimante par défaut sélectionnée");
     const QString printerName = defaultPrinter.printerName();
+    // The queue itself, without the instance that may follow a slash.
+    const QString queue = printerName.section(QLatin1Char('/'), 0, 0);
+    QString failure;
+    const auto newestBefore = newestCupsJob(queue, &failure);
+    if (!newestBefore)
+        fail(QStringLiteral("L'imprimante par défaut « %1 » n'est pas disponible : %2")
+                 .arg(printerName, failure));
 
     const QPicture picture = record(logicalSize, draw);
 
@@ -76,9 +83,20 @@ void printOnDefaultPrinter(const QString& jobName, QSize logicalSize, PrintMargi
 
     if (!painter.end())
         fail(QStringLiteral("L'impression de « %1 » a échoué").arg(jobName));
-    if (const auto failure = lastCupsRequestFailure())
+    if (const auto refused = lastCupsRequestFailure())
         fail(QStringLiteral("L'impression de « %1 » sur « %2 » a échoué : %3")
-                 .arg(jobName, printerName, *failure));
+                 .arg(jobName, printerName, *refused));
+    // libcups reports a job as sent even when the server stopped while its document was on
+    // the way: only the server, asked again, tells that it is still there and has not given
+    // the job up. (A job it has already printed may be gone from its list.)
+    const auto newestAfter = newestCupsJob(queue, &failure);
+    if (!newestAfter)
+        fail(QStringLiteral("L'impression de « %1 » sur « %2 » n'a pas pu être confirmée : %3")
+                 .arg(jobName, printerName, failure));
+    if (newestAfter->id > newestBefore->id && newestAfter->ended)
+        fail(QStringLiteral("L'impression de « %1 » sur « %2 » a échoué : le serveur "
+                            "d'impression a abandonné le travail")
+                 .arg(jobName, printerName));
 }
 
 } // namespace quarnel
