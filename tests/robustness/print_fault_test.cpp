@@ -71,6 +71,11 @@ void setCutterMode(const QByteArray& mode) {
     file.write(mode);
 }
 
+QByteArray cutterMode() {
+    QFile file(kModeFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+}
+
 QStringList capturedJobs() {
     return QDir(serverSetting(QStringLiteral("QUARNEL_PRINT_OUTPUT")))
         .entryList({QStringLiteral("job-*.data")}, QDir::Files);
@@ -137,6 +142,8 @@ private slots:
 
     void cleanup() {
         windows.reset();
+        // Never start the server while the cutter is still stopping it.
+        QTRY_VERIFY_WITH_TIMEOUT(cutterMode() != "stopping", 30000);
         setCutterMode("pass");
         if (!serverRunning())
             QVERIFY(!startServer());
@@ -188,10 +195,13 @@ private slots:
         const QRegularExpression whole(QRegularExpression::anchoredPattern(message));
         QVERIFY2(whole.match(boxes.texts().front()).hasMatch(), qPrintable(boxes.texts().front()));
         QCOMPARE(shown(), before);
-        if (fault != "no-default")
-            QVERIFY(!serverRunning()); // the cutter did stop it
-        else
+        if (fault != "no-default") {
+            // The cutter did stop it; the server starts anew only once it has quite stopped.
+            QTRY_COMPARE_WITH_TIMEOUT(cutterMode(), QByteArray("stopped"), 30000);
+            QVERIFY(!serverRunning());
+        } else {
             QCOMPARE(capturedJobs(), jobsBefore);
+        }
 
         // The server comes back, as a printer is switched on again: printing works.
         cleanup();

@@ -10,7 +10,9 @@ MODE_FILE holds what to do, read when a job comes by:
   pass        pass everything on;
   before-job  on the request that creates the job, stop the server before it hears of it;
   mid-job     once the first bytes of the job's document have reached the server, stop it.
-Either stop is done once, with CUPS_SCRIPT stop STATE_DIR; the mode then goes back to pass.
+Either stop is done once, with CUPS_SCRIPT stop STATE_DIR: the mode reads "stopping" while it
+runs, then "stopped", and everything passes again. A test waits for "stopped" before it starts
+the server anew, so that the two never overlap.
 """
 import os
 import re
@@ -45,12 +47,17 @@ def mode():
         return "pass"
 
 
+def set_mode(value):
+    with open(mode_file, "w") as f:
+        f.write(value)
+
+
 def stop_server():
     with stop_lock:
-        with open(mode_file, "w") as f:
-            f.write("pass")
+        set_mode("stopping")
         subprocess.run([cups_script, "stop", state_dir], check=False,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        set_mode("stopped")
 
 
 def close(*sockets):
