@@ -3,6 +3,7 @@
 #include "box_answerer.h"
 #include "character_code.h"
 #include "frame_trace.h"
+#include "hex_megabyte.h"
 #include "letter_list.h"
 #include "line_series.h"
 #include "program_fixture.h"
@@ -19,13 +20,6 @@ namespace {
 using quarnel::TracePoint;
 
 const QString kNoLetter = QStringLiteral("Vous n'avez pas choisi de lettre");
-
-std::vector<TracePoint> seriesPoints() {
-    std::vector<TracePoint> points;
-    for (int i = 0; i < programme->Series1->Count(); ++i)
-        points.push_back({programme->Series1->XValue(i), programme->Series1->YValue(i)});
-    return points;
-}
 
 std::vector<TracePoint> sendTraceOf(const char16_t* binary) {
     return *quarnel::sendTrace(binary);
@@ -53,19 +47,6 @@ void pasteInto(QLineEdit* field, const QString& text) {
 
 void envoyer() {
     QTest::mouseClick(programme->Button1, Qt::LeftButton);
-}
-
-// A megabyte of hexadecimal digits in both cases, starting with "C3".
-QString megabyteOfHexDigits() {
-    static const QString digits = QStringLiteral("0123456789abcdefABCDEF");
-    QString text = QStringLiteral("C3");
-    text.reserve(1 << 20);
-    quint32 state = 12345;
-    while (text.size() < (1 << 20)) {
-        state = state * 1103515245u + 12345u;
-        text += digits[int((state >> 16) % quint32(digits.size()))];
-    }
-    return text;
 }
 
 // A page of French prose, some eighty lines.
@@ -136,16 +117,14 @@ class BadInputTest : public QObject {
 private slots:
     void init() {
         windows = std::make_unique<ProgramWindows>();
-        programme->show();
-        programme->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(programme));
+        QVERIFY(windows->showActive());
     }
     void cleanup() { windows.reset(); }
 
     void megabyte_pasted_into_the_code_field() {
         BoxAnswerer boxes;
         typeInto(programme->liste->lineEdit(), QStringLiteral("c"));
-        const QString code = megabyteOfHexDigits();
+        const QString code = megabyteOfHexDigits(QStringLiteral("C3"));
         pasteInto(programme->resultat, code);
         QCOMPARE(programme->resultat->text().size(), code.size());
         envoyer();

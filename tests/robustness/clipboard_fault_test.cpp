@@ -84,9 +84,7 @@ class ClipboardFaultTest : public QObject {
 private slots:
     void init() {
         windows = std::make_unique<ProgramWindows>();
-        programme->show();
-        programme->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(programme));
+        QVERIFY(windows->showActive());
         programme->liste->lineEdit()->setFocus();
         QTest::keyClicks(programme->liste->lineEdit(), QStringLiteral("c"));
         QTest::mouseClick(programme->Button1, Qt::LeftButton);

@@ -4,6 +4,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen robustness_megabyte_timing [runs]
 #include "application.h"
 #include "box_answerer.h"
+#include "hex_megabyte.h"
 #include "letter_list.h"
 #include "program_fixture.h"
 
@@ -16,18 +17,6 @@
 #include <vector>
 
 namespace {
-
-QString megabyteOfHexDigits() {
-    static const QString digits = QStringLiteral("0123456789abcdefABCDEF");
-    QString text;
-    text.reserve(1 << 20);
-    quint32 state = 12345;
-    while (text.size() < (1 << 20)) {
-        state = state * 1103515245u + 12345u;
-        text += digits[int((state >> 16) % quint32(digits.size()))];
-    }
-    return text;
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -1,4 +1,5 @@
 // The main window's handlers, driven through the real window with keys and clicks.
+#include "box_answerer.h"
 #include "frame_trace.h"
 #include "letter_list.h"
 #include "line_series.h"
@@ -15,13 +16,6 @@ namespace {
 
 const QColor kOlive(128, 128, 0);
 const QColor kBlue(0, 0, 255);
-
-std::vector<quarnel::TracePoint> seriesPoints() {
-    std::vector<quarnel::TracePoint> points;
-    for (int i = 0; i < programme->Series1->Count(); ++i)
-        points.push_back({programme->Series1->XValue(i), programme->Series1->YValue(i)});
-    return points;
-}
 
 // A script step: "list:T" selects the list's text and types T, "bs" presses Backspace in the
 // list, "code:T" selects the code field's text and types T, "envoyer", "plus" and "moins"
@@ -59,14 +53,12 @@ class ActionsTest : public QObject {
 private slots:
     void init() {
         windows = std::make_unique<ProgramWindows>();
-        programme->show();
-        programme->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(programme));
+        QVERIFY(windows->showActive());
     }
     void cleanup() { windows.reset(); }
 
     void typical_use() {
-        BoxWatcher boxes;
+        BoxAnswerer boxes;
         // 1. Choosing "c" fills the code field only.
         run({"list:c"});
         QCOMPARE(programme->resultat1, QStringLiteral("c"));
@@ -155,7 +147,7 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(double, maximum);
         QFETCH(QStringList, boxes);
-        BoxWatcher watcher;
+        BoxAnswerer watcher;
         run(script);
         QCOMPARE(programme->resultat->text(), code);
         QCOMPARE(programme->binaire->text(), binary);
@@ -170,7 +162,7 @@ private slots:
     }
 
     void merged_traces_keep_the_first_trace_first_at_each_x() {
-        BoxWatcher watcher;
+        BoxAnswerer watcher;
         run({"code:61", "envoyer", "code:63", "envoyer"});
         const auto drawn = seriesPoints();
         QCOMPARE(drawn.size(), std::size_t(52));

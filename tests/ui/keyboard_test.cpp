@@ -19,16 +19,10 @@ class KeyboardTest : public QObject {
         return focus ? focus->objectName() : QString();
     }
 
-    static void showActive() {
-        programme->show();
-        programme->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(programme));
-    }
-
 private slots:
     void chart_has_the_focus_first_and_tab_follows_the_tab_numbers() {
         ProgramWindows windows;
-        showActive();
+        QVERIFY(windows.showActive());
         const QStringList sequence = {"Chart1", "binaire",  "Button1",   "liste",
                                       "pair",   "resultat", "zoommoins", "zoomplus"};
         QCOMPARE(focusName(), sequence.front());
@@ -44,7 +38,7 @@ private slots:
 
     void tab_into_a_field_selects_its_text() {
         ProgramWindows windows;
-        showActive();
+        QVERIFY(windows.showActive());
         programme->pair->setText(QStringLiteral("1"));
         programme->binaire->setFocus();
         QTest::keyClick(programme->binaire, Qt::Key_Tab);          // Button1
@@ -74,7 +68,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, presses);
         ProgramWindows windows;
-        showActive();
+        QVERIFY(windows.showActive());
         // Only whether a button is pressed matters here, not what its handler does.
         for (QPushButton* button : {programme->Button1, programme->zoomplus, programme->zoommoins})
             button->disconnect(programme);
@@ -100,7 +94,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, action);
         ProgramWindows windows;
-        showActive();
+        QVERIFY(windows.showActive());
         // Only the chosen command runs.
         QList<std::pair<QAction*, QSignalSpy*>> spies;
         for (auto* command : {programme->Aide1, programme->Imprimer, programme->copier})

@@ -2,6 +2,8 @@
 
 #include "application.h"
 #include "ficheaide.h"
+#include "frame_trace.h"
+#include "line_series.h"
 #include "unit1.h"
 
 #include <QAbstractButton>
@@ -10,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 // The program's two windows, built as at start-up, and torn down after each test.
 struct ProgramWindows {
@@ -17,6 +20,12 @@ struct ProgramWindows {
         programme = new Tprogramme;
         quarnel::Application::instance()->setMainWindow(programme);
         aide = new Taide(programme);
+    }
+    // Shows the main window and makes it active, as the desktop does at start-up.
+    [[nodiscard]] bool showActive() {
+        programme->show();
+        programme->activateWindow();
+        return QTest::qWaitForWindowActive(programme);
     }
     ~ProgramWindows() {
         delete programme;
@@ -56,25 +65,10 @@ inline void expectBox(SeenBox& seen, std::function<void(QMessageBox*)> dismiss =
     });
 }
 
-// Reads and dismisses (with Escape) every modal box that opens while it lives.
-class BoxWatcher {
-public:
-    BoxWatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            // Boxes live on the stack, so a second box may have the first one's address: a box
-            // counts once, while it is visible.
-            if (!box || !box->isVisible())
-                return;
-            texts_ << box->text();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        timer_.start();
-    }
-    const QStringList& texts() const { return texts_; }
-
-private:
-    QTimer timer_;
-    QStringList texts_;
-};
+// The points of the chart's series, in their order.
+inline std::vector<quarnel::TracePoint> seriesPoints() {
+    std::vector<quarnel::TracePoint> points;
+    for (int i = 0; i < programme->Series1->Count(); ++i)
+        points.push_back({programme->Series1->XValue(i), programme->Series1->YValue(i)});
+    return points;
+}
