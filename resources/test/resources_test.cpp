@@ -1,7 +1,9 @@
 // The pictures and the icon as the windows load them: through the resource system, from an
 // executable that links quarnel_resources only through another static library.
 
+#include "picture_files.h"
 #include "picture_probe.h"
+#include "raw_pixels.h"
 #include "resource_paths.h"
 
 #include <QTest>
@@ -18,8 +20,7 @@ const QColor lavender(230, 230, 255);
 const QColor frameRed(233, 75, 68);
 
 QImage load(const char* path) {
-    QImage image(QString::fromLatin1(path));
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return readPicture(path).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -43,11 +44,69 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QSize, size);
         QFETCH(bool, opaque);
-        const QImage image(path);
+        const QByteArray name = path.toLatin1();
+        const QImage image = readPicture(name.constData());
         QVERIFY2(!image.isNull(), qPrintable(path + " does not load"));
         QCOMPARE(image.size(), size);
+        QCOMPARE(pictureSize(name.constData()), size);
         if (opaque)
             QVERIFY(isFullyOpaque(image.convertToFormat(QImage::Format_ARGB32)));
+    }
+
+    // The build stores the main window's pictures as raw pixels: what the window shows must
+    // be the committed picture, pixel for pixel.
+    void rawPicturesAreTheCommittedOnes_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("committed");
+        QTest::newRow("frame") << QString(QLatin1String(framePicture)) << "frame.png";
+        QTest::newRow("voltages") << QString(QLatin1String(voltagesPicture)) << "voltages.png";
+    }
+
+    void rawPicturesAreTheCommittedOnes() {
+        QFETCH(QString, path);
+        QFETCH(QString, committed);
+        const QImage source(QStringLiteral(QUARNEL_COMMITTED_PICTURES "/") + committed);
+        QVERIFY(!source.isNull());
+        QCOMPARE(readPicture(path.toLatin1().constData()),
+                 source.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void rawPixelsRefuseWhatIsNotAWholePicture_data() {
+        QImage picture(3, 2, QImage::Format_RGB32);
+        picture.fill(QColor(10, 20, 30));
+        picture.setPixelColor(2, 1, QColor(200, 100, 50));
+        const QByteArray whole = encodeRawPixels(picture);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << whole.left(12);
+        QTest::newRow("one byte short") << whole.chopped(1);
+        QTest::newRow("one byte more") << whole + '\0';
+        QTest::newRow("other magic") << QByteArray("QPIY") + whole.mid(4);
+        QByteArray noWidth = whole.left(12);
+        noWidth[4] = noWidth[5] = noWidth[6] = noWidth[7] = 0;
+        QTest::newRow("no width") << noWidth;
+        // 65536 x 65536 pixels would overflow a 32-bit size and needs 16 GiB: refused at once.
+        QByteArray huge = whole.left(12);
+        huge[4] = huge[5] = huge[8] = huge[9] = 0;
+        huge[6] = huge[10] = 1;
+        huge[7] = huge[11] = 0;
+        QTest::newRow("far too large") << huge;
+    }
+
+    void rawPixelsRefuseWhatIsNotAWholePicture() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(decodeRawPixels(bytes).isNull());
+    }
+
+    void rawPixelsKeepEveryPixel() {
+        QImage picture(5, 3, QImage::Format_RGB32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x)
+                picture.setPixelColor(x, y, QColor(50 * x, 80 * y, 7 * x + y));
+        QCOMPARE(decodeRawPixels(encodeRawPixels(picture)), picture);
+        // A picture that is not 32-bit comes back with the same colours.
+        const QImage rgb888 = picture.convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(decodeRawPixels(encodeRawPixels(rgb888)), picture);
     }
 
     // The signal's levels cell by cell (cells of 32 pixels from x 26; upper level y 63, lower

@@ -1,18 +1,26 @@
 #include "application.h"
 
 #include "application_title.h"
+#include "picture_files.h"
+#include "program_style.h"
+#include "resource_paths.h"
 #include "window_fonts.h"
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPixmap>
 
 namespace quarnel {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(applicationTitle(applicationFilePath())) {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quarnel.png")));
+    setStyle(new ProgramStyle);
+    setWindowIcon(QPixmap::fromImage(resources::readPicture(resources::applicationIcon)));
     setQuitOnLastWindowClosed(false);
     loadWindowFonts();
+    // The windows' own font for every window, message boxes included; set before the first
+    // widget, so that no text is ever laid out in a default font that nothing shows.
+    setFont(tahoma(11));
 }
 
 void Application::setMainWindow(QWidget* window) {

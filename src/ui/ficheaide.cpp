@@ -1,18 +1,15 @@
 #include "ficheaide.h"
 
+#include "picture_files.h"
+#include "resource_paths.h"
 #include "window_fonts.h"
 
 #include <QHideEvent>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
 
 Taide* aide = nullptr;
-
-namespace {
-const QString kPicture = QStringLiteral(":/pictures/help.png");
-} // namespace
 
 Taide::Taide(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("aide"));
@@ -26,7 +23,7 @@ Taide::Taide(QWidget* owner) : QWidget(owner, Qt::Window) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->move(0, 0);
     // Only the picture's size is read now; it is decoded when the window is first shown.
-    const QSize pictureSize = QImageReader(kPicture).size();
+    const QSize pictureSize = quarnel::resources::pictureSize(quarnel::resources::helpPicture);
     Image1->resize(pictureSize.isValid() ? pictureSize : QSize(400, 600));
 
     // An owned window goes and comes back with its owner.
@@ -48,7 +45,8 @@ void Taide::showEvent(QShowEvent* event) {
     // Decoding the picture costs about as much as building the main window, and most sessions
     // never open help: it waits until the window is first shown.
     if (Image1->pixmap().isNull())
-        Image1->setPixmap(QPixmap(kPicture));
+        Image1->setPixmap(
+            QPixmap::fromImage(quarnel::resources::readPicture(quarnel::resources::helpPicture)));
     QWidget::showEvent(event);
 }
 

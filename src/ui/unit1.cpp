@@ -7,7 +7,9 @@
 #include "letter_list.h"
 #include "message_display.h"
 #include "parity.h"
+#include "picture_files.h"
 #include "raised_panel.h"
+#include "resource_paths.h"
 #include "signal_chart.h"
 #include "window_fonts.h"
 #include "zoom.h"
@@ -60,12 +62,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 QLabel* makePicture(QWidget* parent, const char* name, const QString& accessibleName,
-                    const QString& resource, QRect geometry) {
+                    const char* resource, QRect geometry) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setAccessibleName(accessibleName);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap pixmap(resource);
+    const QPixmap pixmap = QPixmap::fromImage(quarnel::resources::readPicture(resource));
     picture->setPixmap(pixmap);
     picture->setGeometry(pixmap.isNull() ? geometry : QRect(geometry.topLeft(), pixmap.size()));
     return picture;
@@ -98,9 +100,9 @@ Tprogramme::Tprogramme(QWidget* parent) : QMainWindow(parent) {
 
 void Tprogramme::buildControls(QWidget* client) {
     Image1 = makePicture(client, "Image1", QStringLiteral("Trame d'une liaison série"),
-                         QStringLiteral(":/pictures/frame.ppm"), {25, 438, 616, 166});
+                         quarnel::resources::framePicture, {25, 438, 616, 166});
     Image2 = makePicture(client, "Image2", QStringLiteral("Niveaux de tension de la ligne"),
-                         QStringLiteral(":/pictures/voltages.ppm"), {0, 618, 648, 90});
+                         quarnel::resources::voltagesPicture, {0, 618, 648, 90});
 
     const QFont large = quarnel::tahoma(20);
     Label4 = makeLabel(client, "Label4",
