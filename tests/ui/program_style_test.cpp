@@ -27,14 +27,14 @@ private slots:
     void iconsAreTheBaseStyles_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("horizontal overflow") << int(QStyle::SP_ToolBarHorizontalExtensionButton)
-                                             << Qt::LeftToRight;
+        QTest::newRow("horizontal overflow")
+            << int(QStyle::SP_ToolBarHorizontalExtensionButton) << Qt::LeftToRight;
         QTest::newRow("horizontal overflow, right to left")
             << int(QStyle::SP_ToolBarHorizontalExtensionButton) << Qt::RightToLeft;
         QTest::newRow("vertical overflow")
             << int(QStyle::SP_ToolBarVerticalExtensionButton) << Qt::LeftToRight;
-        QTest::newRow("message box warning") << int(QStyle::SP_MessageBoxWarning)
-                                             << Qt::LeftToRight;
+        QTest::newRow("message box warning")
+            << int(QStyle::SP_MessageBoxWarning) << Qt::LeftToRight;
     }
 
     void iconsAreTheBaseStyles() {
