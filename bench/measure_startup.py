@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Start-up of the program against an empty Qt window, on the platform of the environment.
 
-Usage: measure_startup.py PROGRAM EMPTY_WINDOW RUNS OUT.json
+Usage: measure_startup.py PROGRAM EMPTY_WINDOW RUNS OUT.json [TEXT_WINDOW]
 
 Both executables stop after their window's first paint and print "first-paint NS" (NS from
 CLOCK_MONOTONIC). Writes, for each: the instructions of one whole run counted by callgrind,
 and the medians over RUNS runs, taken in turns, of the time from launch to the first paint,
-the time from launch to exit and the peak resident memory.
+the time from launch to exit and the peak resident memory. TEXT_WINDOW, a window showing
+one line in each of the program's fonts, has its instructions counted only.
 """
 import json
 import os
@@ -49,6 +50,7 @@ def timed_run(executable):
 
 def main():
     program, empty, runs, out = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
+    text_window = sys.argv[5] if len(sys.argv) > 5 else None
     samples = {program: [], empty: []}
     timed_run(program)  # once untimed, so that both start with their files in the page cache
     timed_run(empty)
@@ -66,6 +68,8 @@ def main():
 
     result = {"platform": os.environ.get("QT_QPA_PLATFORM", ""),
               "program": summary(program), "empty_window": summary(empty)}
+    if text_window:
+        result["text_window"] = {"instructions": instructions(text_window)}
     with open(out, "w") as f:
         json.dump(result, f, indent=2)
 

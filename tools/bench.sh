@@ -51,7 +51,8 @@ echo "Measuring start-up ($runs runs and one callgrind run per window and platfo
 for platform in offscreen on_xvfb; do
     name=$([[ $platform == offscreen ]] && echo offscreen || echo xcb)
     $platform python3 "$source_dir/bench/measure_startup.py" "$bench/quarnel-bench-startup" \
-        "$bench/quarnel-bench-empty-window" "$runs" "$results/startup-$name.json" ||
+        "$bench/quarnel-bench-empty-window" "$runs" "$results/startup-$name.json" \
+        "$bench/quarnel-bench-text-window" ||
         echo "bench: start-up on $name failed" >&2
 done
 

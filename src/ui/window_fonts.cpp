@@ -22,10 +22,4 @@ QFont tahoma(int pixels) {
     return font;
 }
 
-QFont arial(int points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(points);
-    return font;
-}
-
 } // namespace quarnel

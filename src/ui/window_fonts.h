@@ -11,7 +11,4 @@ void loadWindowFonts();
 // Tahoma, regular, with a character height of `pixels`.
 QFont tahoma(int pixels);
 
-// Arial (Liberation Sans on this desktop) at a size in points.
-QFont arial(int points);
-
 } // namespace quarnel
