@@ -12,6 +12,13 @@ constexpr qsizetype kHeaderSize = 12;
 // Far above any picture of the program; keeps width * height * 4 well inside qsizetype.
 constexpr quint32 kLargestSide = 16384;
 
+quint32 littleEndianAt(const QByteArray& bytes, qsizetype offset) {
+    quint32 value = 0;
+    for (qsizetype i = 3; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
 } // namespace
 
 QByteArray encodeRawPixels(const QImage& opaquePicture) {
@@ -32,8 +39,8 @@ QByteArray encodeRawPixels(const QImage& opaquePicture) {
 QImage decodeRawPixels(const QByteArray& bytes) {
     if (bytes.size() < kHeaderSize || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0)
         return {};
-    const quint32 width = qFromLittleEndian<quint32>(bytes.constData() + 4);
-    const quint32 height = qFromLittleEndian<quint32>(bytes.constData() + 8);
+    const quint32 width = littleEndianAt(bytes, 4);
+    const quint32 height = littleEndianAt(bytes, 8);
     if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide ||
         bytes.size() != kHeaderSize + qsizetype(width) * height * 4)
         return {};
