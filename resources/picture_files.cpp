@@ -2,7 +2,6 @@
 
 #include "raw_pixels.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QResource>
 
@@ -14,12 +13,9 @@ bool isRawPixels(const QString& path) {
     return path.endsWith(QLatin1String(".pixels"));
 }
 
-QByteArray rawPixelsFile(const QString& path) {
-    // A resource stored uncompressed is read in place, without a copy.
-    if (const QResource resource(path); resource.isValid())
-        return resource.uncompressedData();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// A resource stored uncompressed is read in place, without a copy.
+QByteArray rawPixelsResource(const QString& path) {
+    return QResource(path).uncompressedData();
 }
 
 // Reads only in the format named by the suffix: no other decoder or plugin is consulted.
@@ -33,7 +29,7 @@ void readAsNamed(QImageReader& reader, const QString& path) {
 QImage readPicture(const char* path) {
     const QString name = QString::fromLatin1(path);
     if (isRawPixels(name))
-        return decodeRawPixels(rawPixelsFile(name));
+        return decodeRawPixels(rawPixelsResource(name));
     QImageReader reader(name);
     readAsNamed(reader, name);
     return reader.read();

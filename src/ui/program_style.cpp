@@ -57,8 +57,6 @@ private:
 
 } // namespace
 
-ProgramStyle::ProgramStyle() = default;
-
 QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                  const QWidget* widget) const {
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)

@@ -12,8 +12,6 @@ class ProgramStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    ProgramStyle();
-
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
