@@ -7,6 +7,7 @@
 #include "error.h"
 #include "fuzz_support.h"
 #include "parity.h"
+#include "utf16.h"
 
 #include <optional>
 #include <string>
@@ -89,20 +90,23 @@ void checkParity(std::u16string_view text) {
         if (used[k] < u'0' || used[k] > u'9')
             firstInvalid = k;
     try {
-        const auto digits = dataByteDigits(text);
+        const auto byte = dataByte(text);
         const auto parity = parite(text);
         FUZZ_CHECK(!firstInvalid);
-        FUZZ_CHECK(digits.has_value() == !text.empty() && parity.has_value() == !text.empty());
-        if (!digits)
+        FUZZ_CHECK(byte.has_value() == !text.empty() && parity.has_value() == !text.empty());
+        if (!byte)
             return;
         const std::size_t padding = 8 - used.size();
         int ones = 0;
+        int value = 0;
         for (std::size_t k = 0; k < 8; ++k) {
             const int expected = k < padding ? 0 : used[k - padding] - u'0';
-            FUZZ_CHECK((*digits)[k] == expected);
+            FUZZ_CHECK(byte->digits[k] == expected);
             ones += expected == 1 ? 1 : 0;
+            value |= (expected == 1 ? 1 : 0) << (7 - k);
         }
-        FUZZ_CHECK(*parity == (ones % 2 == 1 ? 1.0 : 0.0));
+        FUZZ_CHECK(byte->value == value);
+        FUZZ_CHECK(byte->parityBit == ones % 2 && *parity == (ones % 2 == 1 ? 1.0 : 0.0));
     } catch (const ConversionError& error) {
         FUZZ_CHECK(firstInvalid);
         const std::size_t k = *firstInvalid;
@@ -113,19 +117,18 @@ void checkParity(std::u16string_view text) {
 }
 
 // Well-formed UTF-8 that decodes to the text's characters, a lone surrogate becoming U+FFFD.
+// The decoded characters are written back as UTF-16, the other way round from the program.
 void checkUtf8(std::u16string_view text) {
-    std::u32string expected;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            expected += 0x10000 + ((char32_t(text[i]) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    std::u16string expected(text);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (isHighSurrogate(expected[i]) && i + 1 < expected.size() &&
+            isLowSurrogate(expected[i + 1]))
             ++i;
-        } else {
-            const bool lone = isHighSurrogate(text[i]) || isLowSurrogate(text[i]);
-            expected += lone ? char32_t(0xFFFD) : char32_t(text[i]);
-        }
+        else if (isHighSurrogate(expected[i]) || isLowSurrogate(expected[i]))
+            expected[i] = 0xFFFD;
     }
     const std::string utf8 = toUtf8(text);
-    std::u32string decoded;
+    std::u16string decoded;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
@@ -140,7 +143,12 @@ void checkUtf8(std::u16string_view text) {
         // Shortest form only, and never a surrogate or beyond U+10FFFF.
         const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
         FUZZ_CHECK(cp >= least[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF));
-        decoded += cp;
+        if (cp < 0x10000) {
+            decoded += char16_t(cp);
+        } else {
+            decoded += char16_t(0xD800 + ((cp - 0x10000) >> 10));
+            decoded += char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
         i += length;
     }
     FUZZ_CHECK(decoded == expected);

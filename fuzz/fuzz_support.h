@@ -61,11 +61,4 @@ private:
     std::size_t position_ = 0;
 };
 
-inline bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-inline bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 } // namespace quarnel::fuzz

@@ -7,6 +7,7 @@
 #include "frame_trace.h"
 #include "fuzz_support.h"
 #include "parity.h"
+#include "utf16.h"
 
 #include <optional>
 #include <vector>
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ByteReader input(data, size);
     const std::u16string binary = input.text(64);
 
-    const auto digits = outcome([&] { return dataByteDigits(binary); });
+    const auto digits = outcome([&] { return dataByte(binary); });
     const auto parity = outcome([&] { return parite(binary); });
     const auto send = outcome([&] { return sendTrace(binary); });
     const auto zoom = outcome([&] { return zoomTrace(binary); });
@@ -97,13 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Trace& sent = **send.result;
     const Trace& zoomed = **zoom.result;
     FUZZ_CHECK(sent.size() == 26 && zoomed.size() == 24);
-    checkHead(sent, **digits.result, **parity.result);
-    checkHead(zoomed, **digits.result, **parity.result);
+    checkHead(sent, (*digits.result)->digits, **parity.result);
+    checkHead(zoomed, (*digits.result)->digits, **parity.result);
     // The start bit and the idle line end every trace alike.
     const Trace sendTail(sent.begin() + 20, sent.end());
     const Trace zoomTail(zoomed.begin() + 20, zoomed.end());
     FUZZ_CHECK((sendTail == Trace{{520, 5}, {572, 5}, {572, -5}, {624, -5}, {624, -5}, {700, -5}}));
     FUZZ_CHECK((zoomTail == Trace{{520, 5}, {572, 5}, {572, -5}, {2500, -5}}));
-    checkDescription(*description.result, **digits.result);
+    checkDescription(*description.result, (*digits.result)->digits);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "character_code.h"
 
 #include "error.h"
+#include "utf16.h"
 
 namespace quarnel {
 
@@ -19,14 +20,6 @@ std::optional<int> hexDigitValue(char16_t c) {
     if (c >= u'a' && c <= u'f')
         return c - u'a' + 10;
     return std::nullopt;
-}
-
-// The whole character that ends at index i: a surrogate pair is named as one character.
-std::u16string_view characterEndingAt(std::u16string_view text, std::size_t i) {
-    const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-    if (low && i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF)
-        return text.substr(i - 1, 2);
-    return text.substr(i, 1);
 }
 
 } // namespace

@@ -1,15 +1,10 @@
 #include "error.h"
 
+#include "utf16.h"
+
 namespace quarnel {
 
 namespace {
-
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -37,7 +32,7 @@ std::string toUtf8(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            appendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            appendUtf8(out, surrogatePairCodePoint(c, text[i + 1]));
             ++i;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             appendUtf8(out, 0xFFFD);

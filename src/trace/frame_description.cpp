@@ -14,13 +14,10 @@ std::u16string bitWithLevel(int bit) {
 } // namespace
 
 std::u16string frameDescription(std::u16string_view binaryText) {
-    const auto digits = dataByteDigits(binaryText);
-    if (!digits)
+    const auto frameByte = dataByte(binaryText);
+    if (!frameByte)
         return {};
-    int byte = 0;
-    for (int digit : *digits)
-        byte = byte * 2 + (digit == 1 ? 1 : 0);
-    const int parity = *parite(binaryText) == 1.0 ? 1 : 0;
+    const int byte = frameByte->value;
 
     std::u16string text = u"Trame du caract\u00e8re ";
     // A control character has no glyph to name: only its code is given.
@@ -29,10 +26,11 @@ std::u16string frameDescription(std::u16string_view binaryText) {
     text += u"(code " + hexText(byte, 2) + u") : bit de start 0 (+5 V)";
     // Bit 0 is sent first, just after the start bit.
     for (int bit = 0; bit < 8; ++bit) {
-        const int value = (*digits)[static_cast<std::size_t>(7 - bit)] == 1 ? 1 : 0;
-        text += u", bit " + std::u16string(1, char16_t(u'0' + bit)) + u" " + bitWithLevel(value);
+        text += u", bit " + std::u16string(1, char16_t(u'0' + bit)) + u" " +
+                bitWithLevel((byte >> bit) & 1);
     }
-    text += u", bit de parit\u00e9 " + bitWithLevel(parity) + u", bit de stop 1 (-5 V).";
+    text += u", bit de parit\u00e9 " + bitWithLevel(frameByte->parityBit) +
+            u", bit de stop 1 (-5 V).";
     return text;
 }
 

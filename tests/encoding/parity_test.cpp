@@ -1,6 +1,7 @@
 #include "error.h"
 #include "parity.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -78,12 +79,39 @@ INSTANTIATE_TEST_SUITE_P(
                     NamedCase{"lone_low_half", kLowHalf + u"1", kLowHalf}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DataByteDigits, PadsShortTextsOnTheLeftAndKeepsTheFirstEight) {
-    using Digits = std::array<int, 8>;
-    EXPECT_EQ(dataByteDigits(u"1010"), (Digits{0, 0, 0, 0, 1, 0, 1, 0}));
-    EXPECT_EQ(dataByteDigits(u"0010000010101100"), (Digits{0, 0, 1, 0, 0, 0, 0, 0}));
-    // Digits other than 0 and 1 are read as they are; callers only ask whether each is 1.
-    EXPECT_EQ(dataByteDigits(u"29"), (Digits{0, 0, 0, 0, 0, 0, 2, 9}));
+struct ByteCase {
+    const char* name;
+    std::u16string binary;
+    std::array<int, 8> digits;
+    int value;
+    int parityBit;
+};
+
+class DataByteRead : public testing::TestWithParam<ByteCase> {};
+
+TEST_P(DataByteRead, GivesDigitsValueAndParityBit) {
+    const auto byte = dataByte(GetParam().binary);
+    ASSERT_TRUE(byte);
+    EXPECT_EQ(byte->digits, GetParam().digits);
+    EXPECT_EQ(byte->value, GetParam().value);
+    EXPECT_EQ(byte->parityBit, GetParam().parityBit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DataByteRead,
+    testing::Values(ByteCase{"c", u"01100011", {0, 1, 1, 0, 0, 0, 1, 1}, 0x63, 0},
+                    ByteCase{"short_text_is_low_bits", u"1010", {0, 0, 0, 0, 1, 0, 1, 0}, 0x0A, 0},
+                    ByteCase{"first_eight_of_sixteen", u"0010000010101100",
+                             {0, 0, 1, 0, 0, 0, 0, 0}, 0x20, 1},
+                    ByteCase{"all_ones", u"11111111", {1, 1, 1, 1, 1, 1, 1, 1}, 0xFF, 0},
+                    // Digits other than 0 and 1 are kept as read and are not set bits.
+                    ByteCase{"other_digits", u"29", {0, 0, 0, 0, 0, 0, 2, 9}, 0, 0},
+                    ByteCase{"other_digits_beside_ones", u"2191", {0, 0, 0, 0, 2, 1, 9, 1},
+                             0x05, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DataByteRead, EmptyTextHoldsNoByte) {
+    EXPECT_EQ(dataByte(u""), std::nullopt);
 }
 
 } // namespace

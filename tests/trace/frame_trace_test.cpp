@@ -2,6 +2,8 @@
 #include "frame_trace.h"
 #include "zoom.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -11,13 +13,18 @@ namespace {
 constexpr double H = kSpaceVolts; // logic 0, start bit
 constexpr double L = kMarkVolts;  // logic 1, idle, stop bit
 
+// The times of the head's points, worked out by hand: stop bit 0-52, parity 52-104, then
+// one 52 µs slot per data bit, level for 50 µs and sloping over the last 2.
+constexpr double kHeadTimes[20] = {0,   52,  52,  104, 104, 154, 156, 206, 208, 258,
+                                   260, 310, 312, 362, 364, 414, 416, 466, 468, 518};
+
+// The head from its ten levels left to right: stop, parity, data bits 7 down to 0.
 std::vector<TracePoint> headFor(double parity, std::array<double, 8> levelsLeftToRight) {
-    std::vector<TracePoint> head = {{0, L}, {52, L}, {52, parity}, {104, parity}};
-    for (int i = 0; i < 8; ++i) {
-        const double x = 104 + 52 * i;
-        head.push_back({x, levelsLeftToRight[static_cast<std::size_t>(i)]});
-        head.push_back({x + 50, levelsLeftToRight[static_cast<std::size_t>(i)]});
-    }
+    std::array<double, 10> levels = {L, parity};
+    std::copy(levelsLeftToRight.begin(), levelsLeftToRight.end(), levels.begin() + 2);
+    std::vector<TracePoint> head;
+    for (std::size_t i = 0; i < 20; ++i)
+        head.push_back({kHeadTimes[i], levels[i / 2]});
     return head;
 }
 
