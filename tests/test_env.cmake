@@ -21,17 +21,26 @@ add_test(NAME env.cups.stop
 set_tests_properties(env.cups.start PROPERTIES FIXTURES_SETUP cups)
 set_tests_properties(env.cups.stop PROPERTIES FIXTURES_CLEANUP cups)
 
-# Gives a test the private servers it asks for (X11, CUPS): their fixtures, and a lock so that
-# tests sharing a server (focus, clipboard, print queue) run one at a time.
+# Labels pick a part of the suite: `ctest -L unit` runs the tests that need neither a window
+# nor a server, in seconds. Every test is labelled by what it needs: unit (nothing), widget (the
+# offscreen platform), x11 (the private X server), cups (the private print server), script (a
+# script around the program); a folder adds its own (robustness, package).
+#
+# Gives a test the private servers it asks for (X11, CUPS): their fixtures, their labels, and a
+# lock so that tests sharing a server (focus, clipboard, print queue) run one at a time.
 function(quarnel_use_test_servers name x11 cups)
     set(servers "")
+    set(labels "")
     if(x11)
         list(APPEND servers xserver)
+        list(APPEND labels x11)
     endif()
     if(cups)
         list(APPEND servers cups)
+        list(APPEND labels cups)
     endif()
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${servers}" RESOURCE_LOCK "${servers}")
+    set_property(TEST ${name} APPEND PROPERTY LABELS ${labels})
 endfunction()
 
 # quarnel_qtest(NAME SOURCES src... [LIBS lib...] [X11] [CUPS])
@@ -46,6 +55,7 @@ function(quarnel_qtest name)
         set(platform xcb)
     else()
         set(platform offscreen)
+        set_property(TEST ${name} APPEND PROPERTY LABELS widget)
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
     quarnel_use_test_servers(${name} "${arg_X11}" "${arg_CUPS}")
@@ -56,5 +66,6 @@ endfunction()
 function(quarnel_script_test name)
     cmake_parse_arguments(arg "X11;CUPS" "" "COMMAND" ${ARGN})
     add_test(NAME ${name} COMMAND ${QUARNEL_TEST_RUN} ${arg_COMMAND})
+    set_property(TEST ${name} APPEND PROPERTY LABELS script)
     quarnel_use_test_servers(${name} "${arg_X11}" "${arg_CUPS}")
 endfunction()
