@@ -15,10 +15,22 @@ here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C
 
 queue=quarnel-test
-# The server's folders live under /tmp, not in STATE_DIR: a unix socket path must stay under
-# 108 bytes, and the scheduler's children run as lp, which may not be able to traverse a build
-# folder owned by root. STATE_DIR/cups links to them.
+# The server's folders live in a short folder of their own under /tmp, not in STATE_DIR: a unix
+# socket path must stay under 108 bytes, and as root the scheduler's children run as lp, which
+# may not be able to traverse a build folder owned by root. STATE_DIR/cups links to them.
 link="$state/cups"
+
+# As root, cupsd refuses to run its children as root: they run as lp. As anyone else it runs
+# as that user, children included, in folders that user owns.
+if ((EUID == 0)); then
+    server_user=lp
+    server_group=lp
+    system_group=root
+else
+    server_user=$(id -un)
+    server_group=$(id -gn)
+    system_group=$server_group
+fi
 
 stop() {
     local root pid
@@ -50,10 +62,9 @@ fail() {
 
 write_config() {
     cat >"$root/conf/cups-files.conf" <<EOF
-# cupsd refuses to run its children as root.
-User lp
-Group lp
-SystemGroup root
+User $server_user
+Group $server_group
+SystemGroup $system_group
 ServerRoot $root/conf
 ServerBin $root/bin
 ServerKeychain $root/conf/ssl
@@ -102,24 +113,24 @@ make_server_bin() {
     for dir in filter daemon cgi-bin driver monitor notifier; do
         [[ -e /usr/lib/cups/$dir ]] && ln -s "/usr/lib/cups/$dir" "$root/bin/$dir"
     done
-    # cupsd runs a backend only when root owns it and no one else may write it.
-    install -o root -g root -m 755 "$here/cups-backend" "$root/bin/backend/quarnel-capture"
+    # cupsd runs a backend only when root or the server's own user owns it and no one else
+    # may write it.
+    install -m 755 "$here/cups-backend" "$root/bin/backend/quarnel-capture"
 }
 
 case $action in
 start)
     stop
     command -v cupsd >/dev/null || fail "cupsd is missing (tools/install-deps.sh installs it)"
-    ((EUID == 0)) || fail "must run as root: cupsd hands its folders and children to lp"
     root=$(mktemp -d /tmp/quarnel-cups.XXXXXX)
     chmod 755 "$root"
     ln -s "$root" "$link"
     mkdir -p "$root"/{conf/ssl,spool/tmp,cache,state,log,output}
-    chown root:lp "$root/spool" "$root/spool/tmp" "$root/cache" "$root/state"
+    chown "$EUID:$server_group" "$root/spool" "$root/spool/tmp" "$root/cache" "$root/state"
     chmod 0710 "$root/spool"
     chmod 1770 "$root/spool/tmp"
     chmod 0770 "$root/cache"
-    chown lp:lp "$root/output"
+    chown "$server_user:$server_group" "$root/output"
     write_config
     make_server_bin
 
