@@ -1,0 +1,272 @@
+#include "handout.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace quarnel::trame {
+
+namespace {
+
+// Page geometry, in points. A4 landscape keeps two 8-bit frames on a row at a legible size.
+constexpr QSizeF kA4Landscape{842, 595};
+constexpr double kMargin = 36;
+constexpr double kTitleHeight = 64;
+constexpr double kAxisWidth = 48;      // voltage labels left of the curve
+constexpr double kLabelBand = 20;      // each frame's character above the curve
+constexpr double kPlotHeight = 74;
+constexpr double kTimeBand = 14;       // time labels under the curve
+constexpr double kCellHeight = 30;     // bit names and values
+constexpr double kRowGap = 16;
+constexpr double kRowHeight = kLabelBand + kPlotHeight + kTimeBand + kCellHeight + kRowGap;
+// The narrowest cell that still holds "Repos" and "Start" at the cell font.
+constexpr double kMinCellWidth = 30;
+
+const QColor kCurve(0, 0, 200);
+const QColor kGrid(205, 205, 205);
+const QColor kBoundary(150, 150, 150);
+
+QFont font(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// 1, 2 or 5 times a power of ten: the smallest such step not below `least`.
+double niceStep(double least) {
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * power >= least * (1 - 1e-9))
+            return factor * power;
+    return 10 * power;
+}
+
+QString frenchDecimal(double value, int decimals) {
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
+        text.remove(0, 1);
+    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+int decimalsFor(double step) {
+    return step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+}
+
+double microsecondsAt(double halfBits, std::uint32_t bitRate) {
+    return halfBits * 1e6 / (2.0 * bitRate);
+}
+
+QString cellName(const frame::FrameBit& bit) {
+    return QString::fromStdString(frame::bitName(bit));
+}
+
+} // namespace
+
+HandoutLayout::HandoutLayout(HandoutContent content, Pages pages) : content_(std::move(content)) {
+    const double plotWidth = kA4Landscape.width() - 2 * kMargin - kAxisWidth;
+    const std::uint64_t maxHalfBits = static_cast<std::uint64_t>(plotWidth / (kMinCellWidth / 2));
+
+    // The span of each frame on the line.
+    std::vector<Row> frames(static_cast<std::size_t>(content_.frameLabels.size()), Row{~0ull, 0});
+    std::uint64_t lineEnd = 0;
+    for (const auto& placed : content_.cells) {
+        lineEnd = placed.startHalfBits + placed.bit.halfBits;
+        if (placed.frame == frame::kNoFrame)
+            continue;
+        Row& span = frames[placed.frame];
+        span.startHalfBits = std::min(span.startHalfBits, placed.startHalfBits);
+        span.endHalfBits = lineEnd;
+    }
+    // Rows of whole frames. A row after the first begins with at most two bits of the pause
+    // before its first frame; the last row ends with the idle line.
+    for (std::size_t i = 0; i < frames.size();) {
+        const std::uint64_t lead = rows_.empty() ? frames[i].startHalfBits
+                                                 : std::min<std::uint64_t>(frames[i].startHalfBits - frames[i - 1].endHalfBits, 4);
+        Row row{frames[i].startHalfBits - lead, frames[i].endHalfBits};
+        ++i;
+        while (i < frames.size() && frames[i].endHalfBits - row.startHalfBits +
+                                            (i + 1 == frames.size() ? lineEnd - frames[i].endHalfBits : 0) <=
+                                        maxHalfBits)
+            row.endHalfBits = frames[i++].endHalfBits;
+        if (i == frames.size())
+            row.endHalfBits = lineEnd;
+        rows_.push_back(row);
+    }
+    std::uint64_t longest = 1;
+    for (const Row& row : rows_)
+        longest = std::max(longest, row.endHalfBits - row.startHalfBits);
+    pointsPerHalfBit_ = plotWidth / static_cast<double>(std::max(longest, maxHalfBits / 2));
+
+    const int rowsPerPage =
+        pages == Pages::A4 ? std::max(1, static_cast<int>((kA4Landscape.height() - 2 * kMargin - kTitleHeight) / kRowHeight))
+                           : std::max(1, static_cast<int>(rows_.size()));
+    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+        if (r % rowsPerPage == 0)
+            pages_.emplace_back();
+        pages_.back().push_back(r);
+    }
+    pageSize_ = pages == Pages::A4 ? kA4Landscape
+                                   : QSizeF(kA4Landscape.width(), 2 * kMargin + kTitleHeight + rowsPerPage * kRowHeight);
+}
+
+double HandoutLayout::xAt(const Row& row, double halfBits) const {
+    const double plotLeft = kMargin + kAxisWidth;
+    const double plotRight = pageSize_.width() - kMargin;
+    const double offset = (halfBits - static_cast<double>(row.startHalfBits)) * pointsPerHalfBit_;
+    return content_.beginAtRight ? plotRight - offset : plotLeft + offset;
+}
+
+void HandoutLayout::render(QPainter& painter, int page) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double width = pageSize_.width() - 2 * kMargin;
+
+    painter.setPen(Qt::black);
+    painter.setFont(font(14, true));
+    const QRectF titleBox(kMargin, kMargin, width, 20);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(content_.title, Qt::ElideRight, width));
+    painter.setFont(font(12, true));
+    painter.drawText(QRectF(kMargin, kMargin + 20, width, 18), Qt::AlignLeft | Qt::AlignVCenter, content_.formatLine);
+    painter.setFont(font(10));
+    QString subtitle = content_.levels + QStringLiteral(" ; temps en µs");
+    if (content_.beginAtRight)
+        subtitle += QStringLiteral(", début de la trame à droite");
+    const QRectF subtitleBox(kMargin, kMargin + 38, width, 16);
+    painter.drawText(subtitleBox, Qt::AlignLeft | Qt::AlignVCenter, subtitle);
+    if (pageCount() > 1)
+        painter.drawText(subtitleBox, Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("page %1/%2").arg(page + 1).arg(pageCount()));
+
+    double top = kMargin + kTitleHeight;
+    for (int r : pages_[static_cast<std::size_t>(page)]) {
+        renderRow(painter, rows_[static_cast<std::size_t>(r)], top);
+        top += kRowHeight;
+    }
+    painter.restore();
+}
+
+void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) const {
+    const frame::LineLevels& levels = content_.format.levels;
+    const std::uint32_t rate = content_.format.bitRate;
+    const double plotTop = top + kLabelBand;
+    const double plotBottom = plotTop + kPlotHeight;
+    const double cellTop = plotBottom + kTimeBand;
+    const double left = std::min(xAt(row, row.startHalfBits), xAt(row, row.endHalfBits));
+    const double right = std::max(xAt(row, row.startHalfBits), xAt(row, row.endHalfBits));
+
+    // Voltage scale with a margin above and below the two levels, 0 V always shown.
+    const double lowVolts = std::min({levels.markVolts(), levels.spaceVolts(), 0.0});
+    const double highVolts = std::max({levels.markVolts(), levels.spaceVolts(), 0.0});
+    const double pad = (highVolts - lowVolts) * 0.15;
+    const auto yAt = [&](double volts) {
+        return plotBottom - (volts - (lowVolts - pad)) / (highVolts - lowVolts + 2 * pad) * kPlotHeight;
+    };
+
+    // Grid and labels: volts on the left, microseconds below, steps of 1, 2 or 5.
+    painter.setFont(font(9));
+    const double voltStep = niceStep((highVolts - lowVolts) / 4);
+    for (double v = std::ceil((lowVolts - pad) / voltStep) * voltStep; v <= highVolts + pad + 1e-9; v += voltStep) {
+        painter.setPen(QPen(kGrid, 0.5));
+        painter.drawLine(QPointF(left, yAt(v)), QPointF(right, yAt(v)));
+        painter.setPen(Qt::black);
+        const QString label = (v > 1e-9 ? QStringLiteral("+") : QString()) +
+                              frenchDecimal(v, decimalsFor(voltStep)) + QStringLiteral(" V");
+        painter.drawText(QRectF(left - kAxisWidth, yAt(v) - 7, kAxisWidth - 6, 14), Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    const double startUs = microsecondsAt(static_cast<double>(row.startHalfBits), rate);
+    const double endUs = microsecondsAt(static_cast<double>(row.endHalfBits), rate);
+    const double pointsPerUs = (right - left) / (endUs - startUs);
+    const double timeStep = niceStep(46 / pointsPerUs);
+    const auto halfBitsAtUs = [&](double us) { return us * 2.0 * rate / 1e6; };
+    for (double t = std::ceil(startUs / timeStep - 1e-9) * timeStep; t <= endUs + 1e-9 * timeStep; t += timeStep) {
+        const double x = xAt(row, halfBitsAtUs(t));
+        painter.setPen(QPen(kGrid, 0.5));
+        painter.drawLine(QPointF(x, plotTop), QPointF(x, plotBottom));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x - 30, plotBottom, 60, kTimeBand), Qt::AlignCenter,
+                         frenchDecimal(t, decimalsFor(timeStep)));
+    }
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.drawRect(QRectF(left, plotTop, right - left, kPlotHeight));
+
+    // The curve and the bit cells under it.
+    QPainterPath curve;
+    bool first = true;
+    const QFont nameFont = font(8);
+    const QFont valueFont = font(10, true);
+    for (const auto& placed : content_.cells) {
+        const double start = static_cast<double>(std::max(placed.startHalfBits, row.startHalfBits));
+        const double end = static_cast<double>(std::min(placed.startHalfBits + placed.bit.halfBits, row.endHalfBits));
+        if (end <= start)
+            continue;
+        const double y = yAt(placed.bit.mark ? levels.markVolts() : levels.spaceVolts());
+        const double x0 = xAt(row, start);
+        const double x1 = xAt(row, end);
+        if (first)
+            curve.moveTo(x0, y);
+        else
+            curve.lineTo(x0, y);
+        curve.lineTo(x1, y);
+        first = false;
+
+        const QRectF cell(std::min(x0, x1), cellTop, std::abs(x1 - x0), kCellHeight);
+        const frame::BitRole role = placed.bit.role;
+        const QColor fill = role == frame::BitRole::Data     ? QColor(255, 255, 255)
+                            : role == frame::BitRole::Parity ? QColor(255, 244, 200)
+                            : role == frame::BitRole::Idle   ? QColor(240, 240, 240)
+                                                             : QColor(220, 232, 250);
+        painter.setPen(QPen(kBoundary, 0.6));
+        painter.setBrush(fill);
+        painter.drawRect(cell);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(kBoundary, 0.4, Qt::DashLine));
+        painter.drawLine(QPointF(x0, plotTop), QPointF(x0, plotBottom));
+        painter.setPen(Qt::black);
+        painter.setFont(nameFont);
+        painter.drawText(cell.adjusted(0, 2, 0, -kCellHeight / 2), Qt::AlignCenter, cellName(placed.bit));
+        painter.setFont(valueFont);
+        painter.drawText(cell.adjusted(0, kCellHeight / 2 - 2, 0, -2), Qt::AlignCenter,
+                         placed.bit.mark ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    painter.setPen(QPen(kCurve, 1.6));
+    painter.drawPath(curve);
+
+    // Each frame's character and code over its span.
+    painter.setFont(font(10, true));
+    painter.setPen(Qt::black);
+    std::size_t frameIndex = frame::kNoFrame;
+    double spanStart = 0;
+    const auto labelFrame = [&](double spanEnd) {
+        if (frameIndex == frame::kNoFrame)
+            return;
+        const double x0 = xAt(row, spanStart);
+        const double x1 = xAt(row, spanEnd);
+        const QRectF box(std::min(x0, x1), top, std::abs(x1 - x0), kLabelBand - 4);
+        painter.drawText(box, Qt::AlignCenter, content_.frameLabels[static_cast<qsizetype>(frameIndex)]);
+        painter.drawLine(QPointF(box.left() + 2, box.bottom() + 2), QPointF(box.right() - 2, box.bottom() + 2));
+    };
+    for (const auto& placed : content_.cells) {
+        const std::uint64_t start = placed.startHalfBits;
+        if (start < row.startHalfBits || start >= row.endHalfBits || placed.frame == frameIndex)
+            continue;
+        labelFrame(static_cast<double>(start));
+        frameIndex = placed.frame;
+        spanStart = static_cast<double>(start);
+    }
+    // The label ends where the row's last frame ends.
+    if (frameIndex != frame::kNoFrame) {
+        std::uint64_t end = 0;
+        for (const auto& placed : content_.cells)
+            if (placed.frame == frameIndex)
+                end = placed.startHalfBits + placed.bit.halfBits;
+        labelFrame(static_cast<double>(end));
+    }
+}
+
+} // namespace quarnel::trame

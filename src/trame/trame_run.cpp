@@ -1,0 +1,190 @@
+#include "trame_run.h"
+
+#include "handout_files.h"
+#include "line_writers.h"
+#include "output_file.h"
+#include "text_values.h"
+#include "trame_options.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <ostream>
+
+namespace quarnel::trame {
+
+namespace {
+
+constexpr int kBadInput = 1;
+constexpr int kUsageError = 2;
+// Enough for any lesson; more would only fill the disk with samples.
+constexpr std::size_t kMaxInputBytes = 16u << 20;
+
+class InputRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void printError(const std::string& message) {
+    std::fputs(("quarnel-trame : " + message + "\n").c_str(), stderr);
+}
+
+std::string readStandardInput() {
+    std::string text;
+    char buffer[1 << 16];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        text.append(buffer, count);
+        if (text.size() > kMaxInputBytes)
+            throw InputRefused("l'entrée standard dépasse 16 Mio : découpez le texte");
+    }
+    if (std::ferror(stdin))
+        throw InputRefused("l'entrée standard n'a pas pu être lue");
+    // `echo Bonjour |` ends the text with a line break that nobody means to send.
+    if (text.ends_with("\r\n"))
+        text.resize(text.size() - 2);
+    else if (text.ends_with('\n'))
+        text.pop_back();
+    return text;
+}
+
+std::string hexWord(unsigned value, int dataBits) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text = dataBits > 8 ? "0x000" : "0x00";
+    for (std::size_t i = text.size(); i-- > 2; value >>= 4)
+        text[i] = digits[value & 0xF];
+    return text;
+}
+
+// "« B » 0x42" for each frame; a character sent in several frames names its part in each.
+QStringList frameLabels(const TrameRequest& request, const std::string& text,
+                        const std::vector<std::uint16_t>& values) {
+    QStringList labels;
+    const int dataBits = request.format.dataBits;
+    if (request.hex) {
+        for (std::uint16_t value : values)
+            labels << QString::fromStdString(hexWord(value, dataBits));
+        return labels;
+    }
+    frame::forEachCharacter(text, request.encoding, dataBits, [&](const frame::EncodedCharacter& character) {
+        const char32_t c = character.codePoint;
+        const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+        const QString shown = control ? QString() : QStringLiteral("« %1 » ").arg(QString::fromUtf8(character.utf8));
+        for (std::size_t k = 0; k < character.values.size(); ++k) {
+            QString label = shown + QString::fromStdString(hexWord(character.values[k], dataBits));
+            if (character.values.size() > 1)
+                label += QStringLiteral(" (%1/%2)").arg(k + 1).arg(character.values.size());
+            labels << label;
+        }
+    });
+    return labels;
+}
+
+HandoutContent handoutContent(const TrameRequest& request, const std::string& text,
+                              const std::vector<std::uint16_t>& values) {
+    HandoutContent content;
+    const QString shown = request.hex ? QStringLiteral("Valeurs %1").arg(QString::fromStdString(text).simplified())
+                                      : QStringLiteral("« %1 »").arg(QString::fromStdString(text));
+    content.title = shown;
+    content.formatLine = QString::fromStdString(frame::describe(request.format));
+    content.levels = QString::fromStdString(frame::describeLevels(request.format.levels));
+    content.format = request.format;
+    frame::forEachPlacedBit(values, request.format, request.timing,
+                            [&](const frame::PlacedBit& placed) { content.cells.push_back(placed); });
+    content.frameLabels = frameLabels(request, text, values);
+    content.beginAtRight = request.beginAtRight;
+    return content;
+}
+
+void writeOutput(const TrameRequest& request, const std::string& text,
+                 const std::vector<std::uint16_t>& values, QIODevice& device) {
+    if (isHandout(request.kind)) {
+        const HandoutContent content = handoutContent(request, text, values);
+        if (request.kind == OutputKind::Svg)
+            writeSvg(content, device);
+        else if (request.kind == OutputKind::Pdf)
+            writePdf(content, device);
+        else
+            writePng(content, device);
+        return;
+    }
+    DeviceStreamBuffer buffer(device);
+    std::ostream out(&buffer);
+    const std::string title = frame::describe(request.format);
+    switch (request.kind) {
+    case OutputKind::Vcd:
+        frame::writeVcd(out, values, request.format, request.timing, title);
+        break;
+    case OutputKind::Csv:
+    case OutputKind::CsvFrench:
+        frame::writeCsv(out, values, request.format, request.timing, request.sampleRate,
+                        request.kind == OutputKind::Csv ? frame::CsvDialect::Point : frame::CsvDialect::French);
+        break;
+    case OutputKind::WaveJson:
+        frame::writeWaveJson(out, values, request.format, request.timing, title);
+        break;
+    default:
+        break;
+    }
+    out.flush();
+    if (!out)
+        throw OutputError("l'écriture a échoué (disque plein ?) ; rien n'a été écrit");
+}
+
+} // namespace
+
+int run(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ParsedArguments parsed = parseArguments(arguments);
+    switch (parsed.outcome) {
+    case ParsedArguments::Outcome::Help:
+    case ParsedArguments::Outcome::Version:
+        std::fputs(parsed.message.toStdString().c_str(), stdout);
+        return 0;
+    case ParsedArguments::Outcome::UsageError:
+        printError(parsed.message.toStdString());
+        return kUsageError;
+    case ParsedArguments::Outcome::Run:
+        break;
+    }
+    const TrameRequest& request = parsed.request;
+
+    // Handouts draw text: they need a GUI application, on no display unless one was chosen.
+    std::unique_ptr<QCoreApplication> application;
+    if (isHandout(request.kind)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    try {
+        const std::string text = request.text == QLatin1String("-") ? readStandardInput() : request.text.toStdString();
+        if (text.empty())
+            throw InputRefused(request.text == QLatin1String("-") ? "l'entrée standard est vide : il n'y a rien à envoyer"
+                                                                  : "le texte est vide : il n'y a rien à envoyer");
+        const std::vector<std::uint16_t> values = request.hex
+                                                      ? frame::hexValues(text, request.format.dataBits)
+                                                      : frame::textValues(text, request.encoding, request.format.dataBits);
+        if (isHandout(request.kind) && values.size() > kMaxHandoutFrames)
+            throw InputRefused("le texte fait " + std::to_string(values.size()) +
+                               " trames ; un document en dessine au plus " + std::to_string(kMaxHandoutFrames) +
+                               " (les formats vcd, csv et json n'ont pas cette limite)");
+        OutputFile output(request.outputPath);
+        writeOutput(request, text, values, output.device());
+        output.commit();
+    } catch (const frame::InputError& error) {
+        printError(error.what());
+        return kBadInput;
+    } catch (const InputRefused& error) {
+        printError(error.what());
+        return kBadInput;
+    } catch (const OutputError& error) {
+        printError(error.what());
+        return kBadInput;
+    }
+    return 0;
+}
+
+} // namespace quarnel::trame
