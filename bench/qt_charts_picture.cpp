@@ -1,5 +1,8 @@
 #include "qt_charts_picture.h"
 
+#include "chart_painter.h"
+#include "signal_chart.h"
+
 #include <QChart>
 #include <QCoreApplication>
 #include <QLineSeries>
@@ -10,14 +13,7 @@ namespace quarnel::bench {
 
 namespace {
 
-const QRectF kArea(0, 0, 657, 250);
-
-// The chart's own font: Arial, 8 points at 96 dpi.
-QFont chartFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    return font;
-}
+const QRectF kArea(QPointF(0, 0), SignalChart::kSize);
 
 QValueAxis* makeAxis(const QString& title, double minimum, double maximum, int labels) {
     auto* axis = new QValueAxis;
@@ -42,7 +38,7 @@ QtChartsPicture::QtChartsPicture(const std::vector<TracePoint>& points) {
         series->append(point.x, point.y);
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Signal liaison (19200 bps)"));
+    chart->setTitle(chartTitle());
     chart->setTitleFont(chartFont());
     chart->setTitleBrush(QColor(0, 0, 255));
     chart->addSeries(series);

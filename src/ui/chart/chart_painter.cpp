@@ -22,7 +22,6 @@ const QColor kTickColor(128, 128, 128);
 const QColor kFrameColor(0, 0, 0);
 const QColor kLegendBackground(255, 255, 255);
 
-const QString kTitle = QStringLiteral("Signal liaison (19200 bps)");
 const QString kBottomTitle = QStringLiteral("Temps (micro seconde)");
 const QString kLeftTitle = QStringLiteral("Tension (Volt)");
 
@@ -126,7 +125,7 @@ void paintFrameAndAxes(QPainter& painter, const ChartLayout& layout) {
 
 void paintTexts(QPainter& painter, const ChartLayout& layout) {
     painter.setPen(kTitleColor);
-    painter.drawText(rectOf(layout.title), Qt::AlignCenter, kTitle);
+    painter.drawText(rectOf(layout.title), Qt::AlignCenter, chartTitle());
 
     painter.setPen(kTextColor);
     for (const AxisMark& mark : layout.bottomMarks)
@@ -164,6 +163,10 @@ void paintLegend(QPainter& painter, const LegendLayout& legend, const QColor& li
 }
 
 } // namespace
+
+QString chartTitle() {
+    return QStringLiteral("Signal liaison (19200 bps)");
+}
 
 QFont chartFont() {
     QFont font(QStringLiteral("Arial"));

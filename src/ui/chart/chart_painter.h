@@ -6,11 +6,15 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QString>
 #include <QSize>
 
 class QPainter;
 
 namespace quarnel {
+
+// "Signal liaison (19200 bps)": drawn above the plot, and the chart's accessible name.
+QString chartTitle();
 
 // Arial 8 points at 96 dpi, given in pixels so that screen, image and printer draw it at the
 // same size relative to the chart.

@@ -25,6 +25,7 @@ SignalChart::SignalChart(QWidget* parent)
     : QWidget(parent), bottomAxis_({0, 600}, true), leftAxis_({-10, 10}, false),
       rubberBand_(new QRubberBand(QRubberBand::Rectangle, this)) {
     setFixedSize(kSize);
+    setAccessibleName(chartTitle());
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);

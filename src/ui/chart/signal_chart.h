@@ -26,7 +26,7 @@ class SignalChart : public QWidget {
 public:
     static constexpr QSize kSize{657, 250};
 
-    // Fixed 657 x 250 and a tab stop. Time axis 0 to 600 µs, its minimum taken from the data;
+    // Fixed at kSize, a tab stop, named by its title. Time axis 0 to 600 µs, its minimum taken from the data;
     // voltage axis -10 to 10 V, fixed.
     explicit SignalChart(QWidget* parent = nullptr);
     ~SignalChart() override;
@@ -42,7 +42,7 @@ public:
     // automatic minimum from the points, which is what SetMaximum is checked against.
     ChartLayout CurrentLayout() const;
 
-    // Draws the chart laid out at 657 x 250 units, panel included, into any painter.
+    // Draws the chart laid out at kSize units, panel included, into any painter.
     void render(QPainter& painter) const;
     using QWidget::render;
     QImage toImage() const;
@@ -50,7 +50,7 @@ public:
     // One page on the default printer, job "Chart1", the chart stretched into the margins
     // (16, 8, 13, 52) percent. Throws quarnel::Error.
     void Print();
-    // Puts one 657 x 250 bitmap of the chart on the clipboard. Throws quarnel::Error.
+    // Puts one kSize bitmap of the chart on the clipboard. Throws quarnel::Error.
     void CopyToClipboardBitmap();
 
 protected:
