@@ -11,16 +11,17 @@ namespace quarnel::trame {
 
 namespace {
 
-// Page geometry, in points. A4 landscape keeps two 8-bit frames on a row at a legible size.
+// Page geometry, in points. A4 landscape keeps two 8-bit frames on a row and four rows on a
+// page at a legible size.
 constexpr QSizeF kA4Landscape{842, 595};
-constexpr double kMargin = 36;
-constexpr double kTitleHeight = 64;
+constexpr double kMargin = 28;
+constexpr double kTitleHeight = 56;
 constexpr double kAxisWidth = 48;      // voltage labels left of the curve
-constexpr double kLabelBand = 20;      // each frame's character above the curve
-constexpr double kPlotHeight = 74;
-constexpr double kTimeBand = 14;       // time labels under the curve
-constexpr double kCellHeight = 30;     // bit names and values
-constexpr double kRowGap = 16;
+constexpr double kLabelBand = 16;      // each frame's character above the curve
+constexpr double kPlotHeight = 52;
+constexpr double kTimeBand = 12;       // time labels under the curve
+constexpr double kCellHeight = 28;     // bit names and values
+constexpr double kRowGap = 12;
 constexpr double kRowHeight = kLabelBand + kPlotHeight + kTimeBand + kCellHeight + kRowGap;
 // The narrowest cell that still holds "Repos" and "Start" at the cell font.
 constexpr double kMinCellWidth = 30;

@@ -26,6 +26,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Standard error carries this command's French messages only: Qt's own notices (a runtime
+// folder it made up, a font it substituted) would read as failures.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+}
+
 void printError(const std::string& message) {
     std::fputs(("quarnel-trame : " + message + "\n").c_str(), stderr);
 }
@@ -151,6 +158,7 @@ int run(int argc, char** argv) {
         break;
     }
     const TrameRequest& request = parsed.request;
+    qInstallMessageHandler(keepQtQuiet);
 
     // Handouts draw text: they need a GUI application, on no display unless one was chosen.
     std::unique_ptr<QCoreApplication> application;

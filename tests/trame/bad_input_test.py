@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""quarnel-trame refuses what it cannot do: each case gives its French message on standard
+error, its exit status (1 bad input, 2 usage error) and leaves no file behind.
+Usage: bad_input_test.py QUARNEL_TRAME WORK_DIR"""
+import os
+import shutil
+import sys
+
+from trame_tool import run
+
+COMMAND, WORK = sys.argv[1], sys.argv[2]
+MEGABYTE = ("Bonjour ! " * 104858)[:1 << 20].encode()
+
+# name, arguments (OUT is the output in a fresh folder), standard input, status, message part
+CASES = [
+    ("empty text", ["", "-o", "OUT.vcd"], None, 1, "le texte est vide"),
+    ("empty standard input", ["-", "-o", "OUT.vcd"], b"", 1, "l'entrée standard est vide"),
+    ("no text", ["-o", "OUT.vcd"], None, 2, "il manque le texte"),
+    ("two texts", ["a", "b", "-o", "OUT.vcd"], None, 2, "un seul texte est attendu"),
+    ("unknown option", ["--vitesse", "9600", "a", "-o", "OUT.vcd"], None, 2,
+     "option inconnue : --vitesse"),
+    ("option without its value", ["a", "-o", "OUT.vcd", "--debit"], None, 2,
+     "l'option « --debit » attend une valeur"),
+    ("rate 0", ["--debit", "0", "a", "-o", "OUT.vcd"], None, 2, "--debit : « 0 » est hors limites"),
+    ("negative rate", ["--debit=-9600", "a", "-o", "OUT.vcd"], None, 2,
+     "--debit : « -9600 » est hors limites"),
+    ("rate not a number", ["--debit", "rapide", "a", "-o", "OUT.vcd"], None, 2,
+     "--debit : « rapide » n'est pas un nombre entier"),
+    ("rate above the limit", ["--debit", "10000001", "a", "-o", "OUT.vcd"], None, 2,
+     "--debit : « 10000001 » est hors limites (débit en bit/s de 1 à 10000000)"),
+    ("4 data bits", ["--donnees", "4", "a", "-o", "OUT.vcd"], None, 2,
+     "--donnees : « 4 » est hors limites (de 5 à 9 bits de données)"),
+    ("10 data bits", ["--donnees", "10", "a", "-o", "OUT.vcd"], None, 2,
+     "--donnees : « 10 » est hors limites"),
+    ("unknown parity", ["--parite", "paire2", "a", "-o", "OUT.vcd"], None, 2,
+     "--parite : valeur « paire2 » inconnue ; valeurs possibles : paire, impaire, aucune"),
+    ("3 stop bits", ["--stop", "3", "a", "-o", "OUT.vcd"], None, 2, "--stop : valeur « 3 » inconnue"),
+    ("RS-232 at 2 V", ["--tension", "2", "a", "-o", "OUT.vcd"], None, 2,
+     "une tension RS-232 va de 3 à 25 V"),
+    ("TTL at 12 V", ["--niveaux", "ttl", "--tension", "12", "a", "-o", "OUT.vcd"], None, 2,
+     "le niveau haut TTL vaut 5 ou 3.3 V"),
+    ("unknown extension", ["a", "-o", "OUT.txt"], None, 2, "l'extension « .txt »"),
+    ("character beyond 7 bits", ["--donnees", "7", "café", "-o", "OUT.vcd"], None, 1,
+     "« é » (U+00E9) ne tient pas sur 7 bits de données"),
+    ("character beyond 7 bits in Latin-1", ["--donnees", "7", "--encodage", "latin1", "été",
+                                            "-o", "OUT.csv"], None, 1,
+     "« é » (U+00E9) ne tient pas sur 7 bits de données"),
+    ("character outside ASCII", ["--encodage", "ascii", "Noël", "-o", "OUT.pdf"], None, 1,
+     "« ë » (U+00EB) n'existe pas en ASCII"),
+    ("character outside Latin-1", ["--encodage", "latin1", "5 €", "-o", "OUT.svg"], None, 1,
+     "« € » (U+20AC) n'existe pas en ISO-8859-1"),
+    ("standard input not UTF-8", ["-", "-o", "OUT.vcd"], b"caf\xe9", 1,
+     "le texte n'est pas en UTF-8 valide (octet 0xE9 à la position 4)"),
+    ("hexadecimal that is not", ["--hex", "41 4G", "-o", "OUT.vcd"], None, 1,
+     "« 4G » n'est pas un nombre hexadécimal"),
+    ("hexadecimal too wide", ["--hex", "41 1FF", "-o", "OUT.vcd"], None, 1,
+     "la valeur « 1FF » ne tient pas sur 8 bits de données"),
+    ("missing folder", ["a", "-o", "WORK/absent/OUT.vcd"], None, 1,
+     "le dossier « WORK/absent » n'existe pas"),
+    ("folder that is a file", ["a", "-o", "WORK/file/OUT.vcd"], None, 1,
+     "« WORK/file » n'est pas un dossier"),
+    ("folder that refuses files", ["a", "-o", "/proc/OUT.vcd"], None, 1, "/proc"),
+    ("output that is a folder", ["a", "-o", "WORK", "--format", "vcd"], None, 1, "est un dossier"),
+    ("a megabyte as a handout", ["-", "-o", "OUT.pdf"], MEGABYTE, 1,
+     "le texte fait 1048576 trames ; un document en dessine au plus 100"),
+]
+
+failures = []
+for name, args, stdin, status, message in CASES:
+    folder = os.path.join(WORK, "case")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    with open(os.path.join(folder, "file"), "w") as f:
+        f.write("not a folder\n")
+    args = [folder + a[4:] if a.startswith("WORK") else
+            os.path.join(folder, "out") + a[3:] if a.startswith("OUT") else a for a in args]
+    message = message.replace("WORK", folder)
+    got, out, err = run(COMMAND, args, stdin=stdin)
+    if got != status:
+        failures.append(f"{name}: exit {got}, expected {status} ({err.strip()})")
+    if not err.startswith("quarnel-trame : ") or message not in err:
+        failures.append(f"{name}: stderr {err!r} does not say {message!r}")
+    if out:
+        failures.append(f"{name}: wrote {len(out)} bytes to standard output")
+    left = sorted(set(os.listdir(folder)) - {"file"})
+    if left:
+        failures.append(f"{name}: left {left} behind")
+
+# A megabyte on standard input is fine for the streamed formats: every frame is in the VCD.
+folder = os.path.join(WORK, "case")
+got, _, err = run(COMMAND, ["-", "-o", os.path.join(folder, "big.vcd")], stdin=MEGABYTE)
+if got != 0:
+    failures.append(f"a megabyte as VCD: exit {got} ({err.strip()})")
+else:
+    with open(os.path.join(folder, "big.vcd"), encoding="utf-8") as f:
+        stamps = [line for line in f if line.startswith("#")]
+    # Edges worked by hand in 8E1 for "Bonjour ! ": B o n j o u r 6 6 6 8 6 8 6, space 4,
+    # ! 6, space 4; 60 for each of the 104857 whole copies, 40 for the final "Bonjou",
+    # with the first and the last time stamps.
+    expected_edges = 1 + 60 * 104857 + 40 + 1
+    if len(stamps) != expected_edges:
+        failures.append(f"a megabyte as VCD: {len(stamps)} time stamps, expected {expected_edges}")
+
+for failure in failures:
+    print("FAIL:", failure)
+sys.exit(1 if failures else 0)
