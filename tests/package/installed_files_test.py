@@ -63,10 +63,12 @@ def main():
 
     expected = {
         "usr/bin/quarnel",
+        "usr/bin/quarnel-trame",
         f"usr/share/applications/{desktop_name}",
         f"usr/share/metainfo/{app_id}.metainfo.xml",
         f"usr/share/icons/hicolor/scalable/apps/{app_id}.svg",
         "usr/share/man/man1/quarnel.1.gz",
+        "usr/share/man/man1/quarnel-trame.1.gz",
         "usr/share/doc/quarnel/copyright",
         "usr/share/doc/quarnel/changelog.gz",
     } | {f"usr/share/icons/hicolor/{s}x{s}/apps/{app_id}.png" for s in ICON_SIZES}
