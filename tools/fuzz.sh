@@ -5,14 +5,14 @@
 #   LIMIT is libFuzzer's own: -runs=N (inputs per target) or -max_total_time=S (seconds per
 #   target); the default, -max_total_time=5, is the brief run of CI.
 # Environment: FUZZ_BUILD (build folder, default build-fuzz), FUZZ_JOBS (default 2),
-#   FUZZ_TARGETS (default: encoding trace axis_labels point_list).
+#   FUZZ_TARGETS (default: encoding trace axis_labels point_list frame trame_options).
 # What a run finds grows a corpus in FUZZ_BUILD/corpus/<target>, kept from run to run; an input
 # that fails is kept in FUZZ_BUILD/artifacts/ and the script fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${FUZZ_BUILD:-build-fuzz}
 jobs=${FUZZ_JOBS:-2}
-targets=${FUZZ_TARGETS:-encoding trace axis_labels point_list}
+targets=${FUZZ_TARGETS:-encoding trace axis_labels point_list frame trame_options}
 limit=${1:--max_total_time=5}
 
 command -v clang++ >/dev/null || { echo "fuzz.sh: clang++ is missing (make deps)" >&2; exit 1; }

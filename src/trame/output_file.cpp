@@ -36,6 +36,14 @@ OutputFile::OutputFile(const QString& path) : path_(path) {
             throw OutputError("impossible d'écrire sur la sortie standard");
         return;
     }
+    // A device or a pipe (/dev/null, a FIFO) is written as it is: renaming a file over it
+    // would replace it.
+    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
+        standardOutput_ = std::make_unique<QFile>(path);
+        if (!standardOutput_->open(QIODevice::WriteOnly))
+            throw OutputError("impossible d'écrire " + quoted(path));
+        return;
+    }
     if (const std::string reason = whyNotWritable(path); !reason.empty())
         throw OutputError("impossible d'écrire " + quoted(path) + " : " + reason);
     file_ = std::make_unique<QSaveFile>(path);
@@ -57,7 +65,7 @@ QIODevice& OutputFile::device() {
 void OutputFile::commit() {
     if (standardOutput_) {
         if (!standardOutput_->flush() || standardOutput_->error() != QFileDevice::NoError)
-            throw OutputError("l'écriture sur la sortie standard a échoué");
+            throw OutputError("l'écriture de " + quoted(path_) + " a échoué");
         return;
     }
     const bool writeFailed = file_->error() != QFileDevice::NoError;

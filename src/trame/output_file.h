@@ -17,8 +17,8 @@ public:
 };
 
 // The file a run writes. A named file is written beside its target under a temporary name
-// and renamed into place by commit(): a failed run leaves nothing behind. "-" is standard
-// output, written straight away.
+// and renamed into place by commit(): a failed run leaves nothing behind. "-" (standard
+// output) and devices are written straight away.
 class OutputFile {
 public:
     // Throws OutputError naming the path and what is wrong with it.
@@ -32,7 +32,7 @@ public:
 private:
     QString path_;
     std::unique_ptr<QSaveFile> file_;
-    std::unique_ptr<QFile> standardOutput_;
+    std::unique_ptr<QFile> standardOutput_; // standard output or a device
 };
 
 // A std::ostream's buffer over a Qt device, so that the frame writers, which know only the

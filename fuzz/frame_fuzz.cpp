@@ -1,0 +1,92 @@
+// The frame model of quarnel-trame on any format and any text: it refuses with a French
+// message or gives a line whose VCD edges go forward in time, whose CSV has one row per
+// sample, and whose frames are as many as the values.
+//
+// Input: rate (4 bytes), data bits, parity, stop, order, encoding, hex flag, pause, then
+// the text (raw bytes: UTF-8 or not).
+#include "frame_bits.h"
+#include "fuzz_support.h"
+#include "line_writers.h"
+#include "text_values.h"
+
+#include <sstream>
+#include <string>
+
+using namespace quarnel::frame;
+using namespace quarnel::fuzz;
+
+namespace {
+
+FrameFormat formatFrom(ByteReader& input) {
+    FrameFormat format;
+    format.bitRate = 1 + input.unsignedValue<std::uint32_t>() % kMaxBitRate;
+    format.dataBits = kMinDataBits + input.byte() % (kMaxDataBits - kMinDataBits + 1);
+    format.parity = static_cast<Parity>(input.byte() % 5);
+    format.stopHalfBits = 2 + input.byte() % 3;
+    format.order = input.byte() % 2 ? BitOrder::MsbFirst : BitOrder::LsbFirst;
+    return format;
+}
+
+void checkVcd(std::span<const std::uint16_t> values, const FrameFormat& format, const LineTiming& timing) {
+    std::ostringstream out;
+    writeVcd(out, values, format, timing, "fuzz");
+    std::istringstream lines(out.str());
+    std::string line;
+    long long last = -1;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] != '#')
+            continue;
+        const long long t = std::stoll(line.substr(1));
+        FUZZ_CHECK(t > last);
+        last = t;
+    }
+    FUZZ_CHECK(static_cast<std::uint64_t>(last) == nanosecondsAt(lineHalfBits(values.size(), format, timing), format.bitRate));
+}
+
+void checkCsv(std::span<const std::uint16_t> values, const FrameFormat& format, const LineTiming& timing) {
+    // Four samples a bit keep the output small; each row is one sample before the line's end.
+    std::ostringstream out;
+    const std::uint64_t sampleRate = 4ull * format.bitRate;
+    writeCsv(out, values, format, timing, sampleRate, CsvDialect::French);
+    const std::string text = out.str();
+    std::uint64_t rows = 0;
+    for (char c : text)
+        rows += c == '\n' ? 1 : 0;
+    const std::uint64_t halfBits = lineHalfBits(values.size(), format, timing);
+    FUZZ_CHECK(rows == 1 + 2 * halfBits); // the header, then 4 samples a bit, 2 a half bit
+    FUZZ_CHECK(text.find('.') == std::string::npos);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ByteReader input(data, size);
+    const FrameFormat format = formatFrom(input);
+    const auto encoding = static_cast<TextEncoding>(input.byte() % 3);
+    const bool hex = input.byte() % 2 == 1;
+    const LineTiming timing{2, 2, static_cast<std::uint32_t>(input.byte() % 8)};
+    std::string text;
+    while (!input.atEnd() && text.size() < 64)
+        text += static_cast<char>(input.byte());
+
+    std::vector<std::uint16_t> values;
+    try {
+        values = hex ? hexValues(text, format.dataBits) : textValues(text, encoding, format.dataBits);
+    } catch (const InputError& error) {
+        FUZZ_CHECK(*error.what() != '\0');
+        return 0;
+    }
+    FUZZ_CHECK(!values.empty());
+    std::size_t starts = 0;
+    forEachPlacedBit(values, format, timing, [&](const PlacedBit& placed) {
+        starts += placed.bit.role == BitRole::Start ? 1 : 0;
+        if (placed.frame != kNoFrame)
+            FUZZ_CHECK(placed.frame < values.size());
+    });
+    FUZZ_CHECK(starts == values.size());
+    for (std::uint16_t value : values)
+        FUZZ_CHECK(value >> format.dataBits == 0);
+    checkVcd(values, format, timing);
+    checkCsv(values, format, timing);
+    return 0;
+}
