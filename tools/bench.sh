@@ -69,3 +69,13 @@ google_benchmark scale.json "$bench/quarnel-bench-scale" \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 python3 "$source_dir/bench/report.py" "$results"
+
+# quarnel-trame, in a table of its own: VCD and CSV of 1 kB, 100 kB and 1 MB of text (time and
+# peak memory, one process each), then the a-w handout as SVG, PDF and PNG against the window's
+# chart drawing one frame, in the same run.
+echo "Measuring quarnel-trame..." >&2
+python3 "$source_dir/bench/trame_stream_bench.py" "$build/quarnel-trame" "$results/trame-stream.json" ||
+    echo "bench: quarnel-trame streams failed" >&2
+offscreen "$bench/quarnel-bench-trame-handout" --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true 2>/dev/null ||
+    echo "bench: quarnel-trame handouts failed" >&2
