@@ -8,6 +8,7 @@
 #include "program_fixture.h"
 #include "signal_chart.h"
 #include "test_main.h"
+#include "user_input.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -85,9 +86,8 @@ private slots:
     void init() {
         windows = std::make_unique<ProgramWindows>();
         QVERIFY(windows->showActive());
-        programme->liste->lineEdit()->setFocus();
-        QTest::keyClicks(programme->liste->lineEdit(), QStringLiteral("c"));
-        QTest::mouseClick(programme->Button1, Qt::LeftButton);
+        user::typeInto(programme->liste, QStringLiteral("c"));
+        user::click(programme->Button1);
         QCOMPARE(programme->Series1->Count(), 26);
     }
     void cleanup() {

@@ -7,6 +7,7 @@
 #include "hex_megabyte.h"
 #include "letter_list.h"
 #include "program_fixture.h"
+#include "user_input.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -33,20 +34,17 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         ProgramWindows windows;
         BoxAnswerer boxes;
-        programme->show();
-        (void)QTest::qWaitForWindowExposed(programme);
-        programme->liste->lineEdit()->setFocus();
-        QTest::keyClicks(programme->liste->lineEdit(), QStringLiteral("c"));
+        (void)windows.showActive();
+        user::typeInto(programme->liste, QStringLiteral("c"));
         QApplication::clipboard()->setText(code);
-        programme->resultat->setFocus();
-        programme->resultat->selectAll(); // the code of "c" is replaced
+        user::selectAllIn(programme->resultat); // the code of "c" is replaced
 
         QElapsedTimer clock;
         clock.start();
-        QTest::keyClick(programme->resultat, Qt::Key_V, Qt::ControlModifier);
+        user::press(Qt::Key_V, Qt::ControlModifier);
         paste.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
-        QTest::mouseClick(programme->Button1, Qt::LeftButton);
+        user::click(programme->Button1);
         send.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
         programme->repaint();

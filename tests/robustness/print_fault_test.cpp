@@ -11,6 +11,7 @@
 #include "line_series.h"
 #include "program_fixture.h"
 #include "signal_chart.h"
+#include "user_input.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,9 +135,8 @@ private slots:
         windows = std::make_unique<ProgramWindows>();
         programme->show();
         QVERIFY(QTest::qWaitForWindowExposed(programme));
-        programme->liste->lineEdit()->setFocus();
-        QTest::keyClicks(programme->liste->lineEdit(), QStringLiteral("c"));
-        QTest::mouseClick(programme->Button1, Qt::LeftButton);
+        user::typeInto(programme->liste, QStringLiteral("c"));
+        user::click(programme->Button1);
         QCOMPARE(programme->Series1->Count(), 26);
     }
 

@@ -6,6 +6,7 @@
 #include "program_fixture.h"
 #include "signal_chart.h"
 #include "test_main.h"
+#include "user_input.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -17,28 +18,25 @@ namespace {
 const QColor kOlive(128, 128, 0);
 const QColor kBlue(0, 0, 255);
 
-// A script step: "list:T" selects the list's text and types T, "bs" presses Backspace in the
-// list, "code:T" selects the code field's text and types T, "envoyer", "plus" and "moins"
-// click those buttons.
+// A script step: "list:T" clicks into the list, selects its text and types T, "bs" presses
+// Backspace in the list, "code:T" clicks into the code field, selects and deletes its text
+// and types T; "envoyer", "plus" and "moins" click those buttons.
 void run(const QStringList& script) {
     for (const QString& step : script) {
         if (step.startsWith("list:")) {
-            programme->liste->lineEdit()->setFocus();
-            programme->liste->lineEdit()->selectAll();
-            QTest::keyClicks(programme->liste->lineEdit(), step.mid(5));
+            user::typeInto(programme->liste, step.mid(5));
         } else if (step == "bs") {
-            programme->liste->lineEdit()->setFocus();
-            QTest::keyClick(programme->liste->lineEdit(), Qt::Key_Backspace);
+            user::click(programme->liste, {20, programme->liste->height() / 2});
+            user::press(Qt::Key_Backspace);
         } else if (step.startsWith("code:")) {
-            programme->resultat->setFocus();
-            programme->resultat->selectAll();
-            QTest::keyClick(programme->resultat, Qt::Key_Delete);
-            QTest::keyClicks(programme->resultat, step.mid(5));
+            user::selectAllIn(programme->resultat);
+            user::press(Qt::Key_Delete);
+            user::type(step.mid(5));
         } else {
             QPushButton* button = step == "envoyer" ? programme->Button1
                                   : step == "plus"  ? programme->zoomplus
                                                     : programme->zoommoins;
-            QTest::mouseClick(button, Qt::LeftButton);
+            user::click(button);
         }
     }
 }

@@ -29,7 +29,7 @@ protected:
             // before it starts would never return.
             QTimer::singleShot(0, box, [answered = QPointer<QMessageBox>(box)] {
                 if (answered && answered->isVisible())
-                    QTest::keyClick(answered, Qt::Key_Escape);
+                    QTest::keyClick(answered->windowHandle(), Qt::Key_Escape);
             });
         }
         return false;

@@ -94,7 +94,7 @@ private slots:
         ProgramWindows windows;
         programme->show();
         SeenBox seen;
-        expectBox(seen, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+        expectBox(seen, [](QMessageBox* box) { QTest::keyClick(box->windowHandle(), Qt::Key_Return); });
         quarnel::showInformation(QStringLiteral("texte"));
         QVERIFY(seen.shown);
         QVERIFY(!QApplication::activeModalWidget());
@@ -119,7 +119,7 @@ private slots:
             // The box is modal: a click on the main window does nothing.
             QTest::mouseClick(programme->windowHandle(), Qt::LeftButton, {}, button);
             clickReachedWindow = envoyer.count() > 0;
-            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
         });
         bool afterError = false;
         quarnel::runHandler([&] {

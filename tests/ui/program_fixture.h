@@ -61,7 +61,7 @@ inline void expectBox(SeenBox& seen, std::function<void(QMessageBox*)> dismiss =
         if (dismiss)
             dismiss(box);
         else
-            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +14,8 @@ namespace user {
 inline QWindow* keyboardWindow() {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup->windowHandle();
+    // After a modal box closes, the window system gives the keyboard back a moment later.
+    (void)QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; }, 2000);
     return QGuiApplication::focusWindow();
 }
 
@@ -43,14 +46,38 @@ inline void tab(int times) {
         press(Qt::Key_Tab);
 }
 
-// A click at a point of a widget, through the window it stands in.
+// A click at a point of a widget, through the window it stands in. A click makes its window
+// the active one, as the desktop does (the offscreen platform does not).
 inline void click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QWidget* top = widget->window();
+    if (!top->isActiveWindow() && top->windowType() != Qt::Popup) {
+        top->activateWindow();
+        (void)QTest::qWaitForWindowActive(top);
+    }
     QTest::mouseClick(top->windowHandle(), button, Qt::NoModifier, widget->mapTo(top, at));
 }
 
 inline void click(QWidget* widget) {
     click(widget, widget->rect().center());
+}
+
+// Clicks into a field (or the letter list's text) and selects all of its text with Ctrl+A.
+inline void selectAllIn(QWidget* field) {
+    click(field, {20, field->height() / 2});
+    press(Qt::Key_A, Qt::ControlModifier);
+}
+
+// Types over the whole text of a field.
+inline void typeInto(QWidget* field, const QString& text) {
+    selectAllIn(field);
+    type(text);
+}
+
+// Pastes over the whole text of a field with Ctrl+V.
+inline void pasteInto(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    selectAllIn(field);
+    press(Qt::Key_V, Qt::ControlModifier);
 }
 
 } // namespace user
