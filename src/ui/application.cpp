@@ -18,9 +18,6 @@ Application::Application(int& argc, char** argv)
     setWindowIcon(QPixmap::fromImage(resources::readPicture(resources::applicationIcon)));
     setQuitOnLastWindowClosed(false);
     loadWindowFonts();
-    // The windows' own font for every window, message boxes included; set before the first
-    // widget, so that no text is ever laid out in a default font that nothing shows.
-    setFont(tahoma(11));
 }
 
 void Application::setMainWindow(QWidget* window) {

@@ -15,6 +15,7 @@
 #include "zoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -161,6 +162,8 @@ void Tprogramme::buildControls(QWidget* client) {
 void Tprogramme::buildMenu() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu bar is drawn in the desktop's menu font, not in the window's.
+    MainMenu1->setFont(QApplication::font(MainMenu1));
     setMenuBar(MainMenu1);
     // The commands stand on the menu bar itself; "&" gives Alt+A, Alt+I and Alt+C.
     Aide1 = MainMenu1->addAction(QStringLiteral("&Aide"));
