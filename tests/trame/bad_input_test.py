@@ -6,6 +6,7 @@ import os
 import shutil
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 from trame_tool import run
 
 COMMAND, WORK = sys.argv[1], sys.argv[2]

@@ -8,6 +8,7 @@ import os
 import sys
 from fractions import Fraction
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 from trame_tool import decode, run, uart_options
 
 COMMAND, WORK = sys.argv[1], sys.argv[2]

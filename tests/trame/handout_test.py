@@ -9,6 +9,7 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 from trame_tool import run
 
 COMMAND, WORK = sys.argv[1], sys.argv[2]
@@ -159,6 +160,12 @@ view = [float(v) for v in root.get("viewBox").split()]
 check(view[2] == 842 and view[3] > 21 * 100, f"long SVG: viewBox {view} does not hold 21 rows")
 status, _, err = tool("rsvg-convert", svg, "-o", os.path.join(WORK, "long-svg.png"))
 check(status == 0, f"long SVG: rsvg-convert {err}")
+
+# No display and no platform chosen: the command picks the offscreen platform itself.
+path = os.path.join(WORK, "no-display.png")
+status, _, err = run(COMMAND, ["Bonjour", "-o", path], unset=("QT_QPA_PLATFORM", "DISPLAY",
+                                                                "WAYLAND_DISPLAY"))
+check(status == 0 and err == "" and os.path.getsize(path) > 0, f"no display: exit {status}, {err!r}")
 
 for failure in failures:
     print("FAIL:", failure)

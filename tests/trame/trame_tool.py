@@ -8,9 +8,10 @@ SIGROK_PARITY = {"paire": "even", "impaire": "odd", "aucune": "none", "marque": 
 SIGROK_STOP = {"1": "1.0", "1.5": "1.5", "2": "2.0"}
 
 
-def run(command, args, stdin=None, env=None):
-    """Runs quarnel-trame; returns (exit status, stdout bytes, stderr text)."""
-    full_env = dict(os.environ)
+def run(command, args, stdin=None, env=None, unset=()):
+    """Runs quarnel-trame, with `env` added to the environment and `unset` taken out of it;
+    returns (exit status, stdout bytes, stderr text)."""
+    full_env = {k: v for k, v in os.environ.items() if k not in unset}
     full_env.update(env or {})
     result = subprocess.run([command, *args], input=stdin, capture_output=True, timeout=120,
                             env=full_env)
