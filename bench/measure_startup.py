@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Start-up of the program against an empty Qt window, on the platform of the environment.
 
-Usage: measure_startup.py PROGRAM EMPTY_WINDOW RUNS OUT.json [TEXT_WINDOW]
+Usage: measure_startup.py PROGRAM EMPTY_WINDOW TEXT_WINDOW RUNS OUT.json
 
 Both executables stop after their window's first paint and print "first-paint NS" (NS from
 CLOCK_MONOTONIC). Writes, for each: the instructions of one whole run counted by callgrind,
 and the medians over RUNS runs, taken in turns, of the time from launch to the first paint,
 the time from launch to exit and the peak resident memory. TEXT_WINDOW, a window showing
-one line in each of the program's fonts, has its instructions counted only.
+one line in each of the program's fonts, the yardstick of the instructions, has its
+instructions counted only.
 """
 import json
 import os
@@ -49,8 +50,8 @@ def timed_run(executable):
 
 
 def main():
-    program, empty, runs, out = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
-    text_window = sys.argv[5] if len(sys.argv) > 5 else None
+    program, empty, text_window = sys.argv[1:4]
+    runs, out = int(sys.argv[4]), sys.argv[5]
     samples = {program: [], empty: []}
     timed_run(program)  # once untimed, so that both start with their files in the page cache
     timed_run(empty)
@@ -67,9 +68,8 @@ def main():
                 "runs": runs}
 
     result = {"platform": os.environ.get("QT_QPA_PLATFORM", ""),
-              "program": summary(program), "empty_window": summary(empty)}
-    if text_window:
-        result["text_window"] = {"instructions": instructions(text_window)}
+              "program": summary(program), "empty_window": summary(empty),
+              "text_window": {"instructions": instructions(text_window)}}
     with open(out, "w") as f:
         json.dump(result, f, indent=2)
 

@@ -56,37 +56,42 @@ def missing(figure, budget, why):
     return Row(figure, why, "", "", budget, None)
 
 
+INSTRUCTIONS_BUDGET = 1.3
+TIME_BUDGET = 1.1
+EXTRA_MEMORY_BUDGET_MB = 12
+
+
 def startup_rows(results, platform_name, label):
     data = load(results, f"startup-{platform_name}.json")
-    if data is None:
+    instructions_budget = f"<= {INSTRUCTIONS_BUDGET}x (aim 1.15x)"
+    time_budget = f"<= {TIME_BUDGET}x"
+    memory_budget = f"<= +{EXTRA_MEMORY_BUDGET_MB} MB"
+    if data is None or "text_window" not in data:
         return [missing(f"start-up {what}, {label}", budget, "not measured")
-                for what, budget in (("instructions", "<= 1.6x (aim 1.3x)"),
-                                     ("time", "<= 1.6x"), ("peak memory", "<= +12 MB"))]
-    program, empty = data["program"], data["empty_window"]
+                for what, budget in (("instructions", instructions_budget),
+                                     ("time", time_budget), ("peak memory", memory_budget))]
+    program, empty, text_window = data["program"], data["empty_window"], data["text_window"]
     runs = program["runs"]
-    instructions = program["instructions"] / empty["instructions"]
+    # The yardstick is a window that shows text in the program's fonts: fontconfig's set-up,
+    # Qt's font database, three font engines and their glyphs, which any such window pays.
+    instructions = program["instructions"] / text_window["instructions"]
+    over_empty = program["instructions"] / empty["instructions"]
     whole_run = program["exit_ms"] / empty["exit_ms"]
     paint = program["first_paint_ms"] / empty["first_paint_ms"]
     extra_mib = (program["peak_rss_kib"] - empty["peak_rss_kib"]) / 1024
     rows = [
         Row(f"start-up instructions, {label}: start, first paint, exit",
             f"{program['instructions'] / 1e6:.1f} M",
+            f"text window {text_window['instructions'] / 1e6:.1f} M",
+            f"{instructions:.2f}x", instructions_budget, instructions <= INSTRUCTIONS_BUDGET),
+        # The empty window draws no text, so no window showing text can come near it.
+        Row("  for information: against the empty window",
+            f"{program['instructions'] / 1e6:.1f} M",
             f"empty window {empty['instructions'] / 1e6:.1f} M",
-            f"{instructions:.2f}x", "<= 1.6x (aim 1.3x)", instructions <= 1.6),
-    ]
-    text_window = data.get("text_window")
-    if text_window:
-        # Fontconfig's set-up, Qt's font database, three font engines and their glyphs: what
-        # any window showing text in these fonts pays, and the empty window does not.
-        text_share = text_window["instructions"] / empty["instructions"]
-        rows.append(Row("  for scale: a window with just one line in each of the program's fonts",
-                        f"{text_window['instructions'] / 1e6:.1f} M",
-                        f"empty window {empty['instructions'] / 1e6:.1f} M",
-                        f"{text_share:.2f}x", "", Row.INFO))
-    rows += [
+            f"{over_empty:.2f}x", "", Row.INFO),
         Row(f"start-up time, {label}: start, first paint, exit (median of {runs})",
             f"{program['exit_ms']:.1f} ms", f"empty window {empty['exit_ms']:.1f} ms",
-            f"{whole_run:.2f}x", "<= 1.6x", whole_run <= 1.6),
+            f"{whole_run:.2f}x", time_budget, whole_run <= TIME_BUDGET),
         # The empty window draws no text: it starts fontconfig only as it exits, the program
         # before its first paint, so this ratio is the larger one.
         Row(f"  of which start to first paint (median of {runs})",
@@ -95,7 +100,7 @@ def startup_rows(results, platform_name, label):
         Row(f"start-up peak resident memory, {label} (median of {runs})",
             f"{program['peak_rss_kib'] / 1024:.1f} MB",
             f"empty window {empty['peak_rss_kib'] / 1024:.1f} MB",
-            f"{extra_mib:+.1f} MB", "<= +12 MB", extra_mib <= 12),
+            f"{extra_mib:+.1f} MB", memory_budget, extra_mib <= EXTRA_MEMORY_BUDGET_MB),
     ]
     return rows
 

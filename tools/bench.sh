@@ -9,15 +9,15 @@ build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 bench="$build/bench"
 runs=${QUARNEL_BENCH_RUNS:-15}
 results=$(mktemp -d)
-xvfb_pid=""
+xserver="$source_dir/tools/test-env/xserver.sh"
 
 cleanup() {
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    "$xserver" stop "$results/xserver"
     rm -rf "$results"
 }
 trap cleanup EXIT
 
-for tool in valgrind Xvfb xdpyinfo python3; do
+for tool in valgrind Xvfb xdpyinfo openbox python3; do
     command -v "$tool" >/dev/null || { echo "bench: $tool is missing (run tools/install-deps.sh)" >&2; exit 1; }
 done
 
@@ -26,19 +26,12 @@ export XDG_RUNTIME_DIR="$results/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export DBUS_SESSION_BUS_ADDRESS=disabled:
 
-# A private X server on the first free display from :120, without a window manager.
-display=120
-while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$results/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    xdpyinfo -display ":$display" >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo -display ":$display" >/dev/null 2>&1 || { cat "$results/xvfb.log" >&2; exit 1; }
+# The tests' private X server, with its window manager.
+"$xserver" start "$results/xserver"
+display=$(sed -n 's/^export DISPLAY=//p' "$results/xserver/xserver.env")
 
 offscreen() { QT_QPA_PLATFORM=offscreen "$@"; }
-on_xvfb() { DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"; }
+on_xvfb() { DISPLAY="$display" QT_QPA_PLATFORM=xcb "$@"; }
 # Google Benchmark: JSON into the results folder, the console output thrown away.
 google_benchmark() {
     local out=$1
@@ -51,8 +44,8 @@ echo "Measuring start-up ($runs runs and one callgrind run per window and platfo
 for platform in offscreen on_xvfb; do
     name=$([[ $platform == offscreen ]] && echo offscreen || echo xcb)
     $platform python3 "$source_dir/bench/measure_startup.py" "$bench/quarnel-bench-startup" \
-        "$bench/quarnel-bench-empty-window" "$runs" "$results/startup-$name.json" \
-        "$bench/quarnel-bench-text-window" ||
+        "$bench/quarnel-bench-empty-window" "$bench/quarnel-bench-text-window" "$runs" \
+        "$results/startup-$name.json" ||
         echo "bench: start-up on $name failed" >&2
 done
 
