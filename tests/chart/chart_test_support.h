@@ -9,6 +9,7 @@
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace quarnel::test {
 
@@ -50,9 +51,53 @@ inline int countColor(const QImage& image, const PixelRect& area, QColor color, 
     return count;
 }
 
-// The pixel column or row where a value lands.
-inline int pixelOf(const AxisMapping& mapping, double value) {
-    return static_cast<int>(std::floor(mapping.toPixel(value)));
-}
+// Where a value lands, read off the picture rather than worked out by the mapping under test:
+// the silver grid lines stand at the axis's labelled values, and a value lies the same share
+// of the way between the two grid lines around it (or the two nearest) as between their values.
+class DrawnGrid {
+public:
+    DrawnGrid(const QImage& image, const ChartLayout& layout) : layout_(layout) {
+        const PixelRect& plot = layout.plot;
+        // Along the plot's top row and left column the line (at -5 and +5 V, from 0 µs) never
+        // passes: only grid lines are silver there.
+        for (int x = plot.left; x <= plot.right(); ++x)
+            if (isGrid(image.pixelColor(x, plot.top + 1)))
+                columns_.push_back(x);
+        for (int y = plot.top; y <= plot.bottom(); ++y)
+            if (isGrid(image.pixelColor(plot.left + 1, y)))
+                rows_.push_back(y);
+    }
+
+    // The grid lines found, one per labelled value, or an empty grid when they do not match.
+    bool matchesTheLabels() const {
+        return columns_.size() == layout_.bottomMarks.size() &&
+               rows_.size() == layout_.leftMarks.size() && columns_.size() >= 2 &&
+               rows_.size() >= 2;
+    }
+
+    int column(double time) const { return place(time, layout_.bottomMarks, columns_); }
+    // Rows grow downwards, the marks upwards: the rows are matched to the marks in reverse.
+    int row(double volts) const {
+        return place(volts, layout_.leftMarks, std::vector<int>(rows_.rbegin(), rows_.rend()));
+    }
+    QPoint point(double time, double volts) const { return {column(time), row(volts)}; }
+
+private:
+    static bool isGrid(QColor c) { return c.red() == 192 && c.green() == 192 && c.blue() == 192; }
+
+    static int place(double value, const std::vector<AxisMark>& marks,
+                     const std::vector<int>& pixels) {
+        std::size_t upper = 1;
+        while (upper + 1 < marks.size() && marks[upper].value < value)
+            ++upper;
+        const double v0 = marks[upper - 1].value, v1 = marks[upper].value;
+        const double share = (value - v0) / (v1 - v0);
+        return static_cast<int>(std::lround(pixels[upper - 1] + share * (pixels[upper] - pixels[upper - 1])));
+    }
+
+    const ChartLayout& layout_;
+    std::vector<int> columns_;
+    std::vector<int> rows_;
+};
 
 } // namespace quarnel::test

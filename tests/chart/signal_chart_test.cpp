@@ -27,10 +27,6 @@ protected:
     }
 };
 
-QPoint pointAt(const ChartLayout& layout, double time, double volts) {
-    return {pixelOf(layout.bottomMapping, time), pixelOf(layout.leftMapping, volts)};
-}
-
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kSilver(192, 192, 192);
@@ -219,8 +215,10 @@ void SignalChartTest::lineColor() {
     QCOMPARE(chart.Series1().SeriesColor(), kOlive);
     const QImage image = chart.toImage();
     const ChartLayout layout = chart.CurrentLayout();
+    const DrawnGrid grid(image, layout);
+    QVERIFY(grid.matchesTheLabels());
     // The stop bit at -5 V from 0 to 52 µs.
-    const QPoint stopBit = pointAt(layout, 26, -5);
+    const QPoint stopBit = grid.point(26, -5);
     QVERIFY(colorNear(image, stopBit.x(), stopBit.y(), expected, 1, 30));
     QCOMPARE(countColor(image, layout.plot, absent, 40), 0);
 }
@@ -236,7 +234,9 @@ void SignalChartTest::lineIsCutAtThePlotsRightEdge() {
     // Points 10 and 11 (260 and 310 µs) hold the level that runs through 300 µs.
     QCOMPARE(chart.Series1().XValue(11), 310.0);
     const double level = chart.Series1().YValue(11);
-    const int row = pixelOf(layout.leftMapping, level);
+    const DrawnGrid grid(image, layout);
+    QVERIFY(grid.matchesTheLabels());
+    const int row = grid.row(level);
     QVERIFY(colorNear(image, plot.right(), row, kBlue, 1, 30));
     QVERIFY(colorNear(image, plot.right() - 20, row, kBlue, 1, 30));
     // Nothing of the line between the frame and the legend.
@@ -253,9 +253,11 @@ void SignalChartTest::lineEndsAtItsLastPointShortOfTheEdge() {
     const QImage image = chart.toImage();
     const ChartLayout layout = chart.CurrentLayout();
     QVERIFY(layout.legend);
-    const QPoint idle = pointAt(layout, 690, -5);
+    const DrawnGrid grid(image, layout);
+    QVERIFY(grid.matchesTheLabels());
+    const QPoint idle = grid.point(690, -5);
     QVERIFY(colorNear(image, idle.x(), idle.y(), kBlue, 1, 30));
-    const int past = pixelOf(layout.bottomMapping, 705);
+    const int past = grid.column(705);
     const PixelRect afterTheEnd{past, idle.y() - 3, layout.plot.right() - past + 1, 7};
     QCOMPARE(countColor(image, afterTheEnd, kBlue, 60), 0);
 }
@@ -273,10 +275,17 @@ void SignalChartTest::zeroTimeRangeDrawsAVerticalStrokeAtTheMiddle() {
     QVERIFY(layout.bottomMarks[0].text == u"0");
     const int middle = plot.left + (plot.width - 1) / 2;
     QVERIFY(std::abs(layout.bottomMarks[0].pixel - middle) <= 1);
-    for (double volts : {-4.0, 0.0, 4.0})
-        QVERIFY(colorNear(image, middle, pixelOf(layout.leftMapping, volts), kBlue, 1, 30));
+    // One time mark only: the rows are read off the horizontal grid lines alone.
+    std::vector<int> rows;
+    for (int y = plot.top; y <= plot.bottom(); ++y)
+        if (image.pixelColor(plot.left + 1, y) == kSilver)
+            rows.push_back(y);
+    QCOMPARE(rows.size(), layout.leftMarks.size()); // -10 to 10 V, every 2 V, top row first
+    const auto rowOf = [&](int volts) { return rows[static_cast<std::size_t>(10 - volts) / 2]; };
+    for (int volts : {-4, 0, 4})
+        QVERIFY(colorNear(image, middle, rowOf(volts), kBlue, 1, 30));
     // The stroke runs from -5 to 5 V and nowhere else.
-    QVERIFY(!colorNear(image, middle, pixelOf(layout.leftMapping, 7), kBlue, 1, 60));
+    QVERIFY(!colorNear(image, middle, (rowOf(6) + rowOf(8)) / 2, kBlue, 1, 60));
     const PixelRect leftOfStroke{plot.left, plot.top, middle - 2 - plot.left, plot.height};
     QCOMPARE(countColor(image, leftOfStroke, kBlue, 60), 0);
 
@@ -334,8 +343,10 @@ void SignalChartTest::leftDrag() {
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     const ChartLayout layout = chart.CurrentLayout();
-    const QPoint start = pointAt(layout, from.x(), from.y());
-    const QPoint end = pointAt(layout, to.x(), to.y());
+    const DrawnGrid grid(chart.toImage(), layout);
+    QVERIFY(grid.matchesTheLabels());
+    const QPoint start = grid.point(from.x(), from.y());
+    const QPoint end = grid.point(to.x(), to.y());
 
     QTest::mousePress(&chart, Qt::LeftButton, {}, start);
     QTest::mouseMove(&chart, end);
