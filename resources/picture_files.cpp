@@ -1,24 +1,44 @@
 #include "picture_files.h"
 
-#include "raw_pixels.h"
+#include "resource_paths.h"
 
 #include <QImageReader>
 #include <QResource>
+#include <cstring>
 
 namespace quarnel::resources {
 
 namespace {
 
-bool isRawPixels(const QString& path) {
-    return path.endsWith(QLatin1String(".pixels"));
+// The main window's two pictures are on screen from the first paint: the build stores them
+// as bare rows of 32-bit pixels, uncompressed, so that they are shown in place with no
+// decoding. The files hold no size: it is given here, and the resource test checks each
+// against its committed PNG.
+struct PixelRows {
+    const char* path;
+    QSize size;
+};
+const PixelRows kPixelRows[] = {{framePicture, {616, 166}}, {voltagesPicture, {648, 90}}};
+
+const PixelRows* pixelRows(const char* path) {
+    for (const PixelRows& picture : kPixelRows)
+        if (std::strcmp(picture.path, path) == 0)
+            return &picture;
+    return nullptr;
 }
 
-// A resource stored uncompressed is read in place, without a copy.
-QByteArray rawPixelsResource(const QString& path) {
-    return QResource(path).uncompressedData();
+QImage readPixelRows(const PixelRows& picture) {
+    const QResource resource(QString::fromLatin1(picture.path));
+    const qint64 expected = qint64(picture.size.width()) * picture.size.height() * 4;
+    if (resource.uncompressedSize() != expected || resource.data() == nullptr)
+        return {};
+    // Read-only memory of the executable: the image never writes to it.
+    return QImage(resource.data(), picture.size.width(), picture.size.height(),
+                  QImage::Format_RGB32);
 }
 
-// Reads only in the format named by the suffix: no other decoder or plugin is consulted.
+// Reads only in the format named by the suffix: Qt's usual reader asks every image plugin
+// about a picture before its own decoders, which loads them all.
 void readAsNamed(QImageReader& reader, const QString& path) {
     reader.setFormat(path.section(QLatin1Char('.'), -1).toLatin1());
     reader.setAutoDetectImageFormat(false);
@@ -27,18 +47,18 @@ void readAsNamed(QImageReader& reader, const QString& path) {
 } // namespace
 
 QImage readPicture(const char* path) {
+    if (const PixelRows* picture = pixelRows(path))
+        return readPixelRows(*picture);
     const QString name = QString::fromLatin1(path);
-    if (isRawPixels(name))
-        return decodeRawPixels(rawPixelsResource(name));
     QImageReader reader(name);
     readAsNamed(reader, name);
     return reader.read();
 }
 
 QSize pictureSize(const char* path) {
+    if (const PixelRows* picture = pixelRows(path))
+        return readPixelRows(*picture).size();
     const QString name = QString::fromLatin1(path);
-    if (isRawPixels(name))
-        return readPicture(path).size();
     QImageReader reader(name);
     readAsNamed(reader, name);
     return reader.size();

@@ -5,9 +5,9 @@
 
 namespace quarnel::resources {
 
-// Reads one of the program's pictures (resource_paths.h), in the format its name ends with.
-// Qt's usual reader asks every image plugin about a picture before trying its own decoders,
-// which loads them all; these readers never do. A null image when the picture cannot be read.
+// Reads one of the program's pictures (resource_paths.h): the main window's two as the bare
+// pixels the build stored, the others in the format their name ends with, without asking
+// every image plugin first. A null image when the picture cannot be read.
 QImage readPicture(const char* path);
 
 // The picture's size, without decoding it; invalid when it cannot be read.

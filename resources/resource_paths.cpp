@@ -2,8 +2,8 @@
 
 namespace quarnel::resources {
 
-const char* const framePicture = ":/pictures/frame.pixels";
-const char* const voltagesPicture = ":/pictures/voltages.pixels";
+const char* const framePicture = ":/pictures/frame.rgb32";
+const char* const voltagesPicture = ":/pictures/voltages.rgb32";
 const char* const helpPicture = ":/pictures/help.png";
 const char* const applicationIcon = ":/icons/quarnel.png";
 

@@ -3,7 +3,6 @@
 
 #include "picture_files.h"
 #include "picture_probe.h"
-#include "raw_pixels.h"
 #include "resource_paths.h"
 
 #include <QTest>
@@ -53,8 +52,8 @@ private slots:
             QVERIFY(isFullyOpaque(image.convertToFormat(QImage::Format_ARGB32)));
     }
 
-    // The build stores the main window's pictures as raw pixels: what the window shows must
-    // be the committed picture, pixel for pixel.
+    // The build stores the main window's pictures as bare pixels: what the window shows must
+    // be the committed picture, pixel for pixel, at its size.
     void rawPicturesAreTheCommittedOnes_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("committed");
@@ -69,44 +68,6 @@ private slots:
         QVERIFY(!source.isNull());
         QCOMPARE(readPicture(path.toLatin1().constData()),
                  source.convertToFormat(QImage::Format_RGB32));
-    }
-
-    void rawPixelsRefuseWhatIsNotAWholePicture_data() {
-        QImage picture(3, 2, QImage::Format_RGB32);
-        picture.fill(QColor(10, 20, 30));
-        picture.setPixelColor(2, 1, QColor(200, 100, 50));
-        const QByteArray whole = encodeRawPixels(picture);
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("header only") << whole.left(12);
-        QTest::newRow("one byte short") << whole.chopped(1);
-        QTest::newRow("one byte more") << whole + '\0';
-        QTest::newRow("other magic") << QByteArray("QPIY") + whole.mid(4);
-        QByteArray noWidth = whole.left(12);
-        noWidth[4] = noWidth[5] = noWidth[6] = noWidth[7] = 0;
-        QTest::newRow("no width") << noWidth;
-        // 65536 x 65536 pixels would overflow a 32-bit size and needs 16 GiB: refused at once.
-        QByteArray huge = whole.left(12);
-        huge[4] = huge[5] = huge[8] = huge[9] = 0;
-        huge[6] = huge[10] = 1;
-        huge[7] = huge[11] = 0;
-        QTest::newRow("far too large") << huge;
-    }
-
-    void rawPixelsRefuseWhatIsNotAWholePicture() {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(decodeRawPixels(bytes).isNull());
-    }
-
-    void rawPixelsKeepEveryPixel() {
-        QImage picture(5, 3, QImage::Format_RGB32);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x)
-                picture.setPixelColor(x, y, QColor(50 * x, 80 * y, 7 * x + y));
-        QCOMPARE(decodeRawPixels(encodeRawPixels(picture)), picture);
-        // A picture that is not 32-bit comes back with the same colours.
-        const QImage rgb888 = picture.convertToFormat(QImage::Format_RGB888);
-        QCOMPARE(decodeRawPixels(encodeRawPixels(rgb888)), picture);
     }
 
     // The signal's levels cell by cell (cells of 32 pixels from x 26; upper level y 63, lower
