@@ -15,8 +15,9 @@ packages=(
   cups cups-client cups-filters
   # an independent decoder of serial frames
   sigrok-cli
-  # quarnel-trame's handouts read back: SVG checked and drawn, PDF read as text
-  libxml2-utils librsvg2-bin
+  # quarnel-trame's handouts read back: SVG checked and drawn, PDF read as text; the locale
+  # sources its test builds a French locale from
+  libxml2-utils librsvg2-bin locales
   # packaging: the Debian package and the checks of its desktop entry and metadata
   dpkg-dev fakeroot file desktop-file-utils appstream lintian
   # benchmarks: Qt's own chart module as the repaint yardstick (never linked by the program),

@@ -5,6 +5,7 @@ CSV is read as a spreadsheet reads it; the JSON is strict and its TxD lane is th
 the VCD holds. Usage: decode_test.py QUARNEL_TRAME WORK_DIR"""
 import json
 import os
+import subprocess
 import sys
 from fractions import Fraction
 
@@ -147,6 +148,23 @@ def check_case(name, text, options, expected):
 
 for case in CASES:
     check_case(*case)
+
+# The process locale must not reach the files: under a French locale (built here from the
+# system's locale sources, so that none need be installed) every output is byte for byte the
+# same as under C, where a number written through the C library would get a decimal comma.
+locales = os.path.join(WORK, "locales")
+os.makedirs(locales, exist_ok=True)
+built = subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8", os.path.join(locales, "fr_FR.UTF-8")],
+                       capture_output=True, text=True)
+french = {"LOCPATH": locales, "LC_ALL": "fr_FR.UTF-8", "LANG": "fr_FR.UTF-8"}
+decimal = subprocess.run(["python3", "-c", "import locale; locale.setlocale(locale.LC_ALL, ''); "
+                          "print(locale.localeconv()['decimal_point'])"],
+                         capture_output=True, text=True, env={**os.environ, **french}).stdout.strip()
+check(decimal == ",", f"the French locale was not built ({built.stderr.strip()})")
+for kind in ("vcd", "csv", "csv-fr", "json", "svg"):
+    args = ["Bonjour", "--niveaux", "ttl", "--tension", "3.3", "--debit", "9600", "--format", kind]
+    outputs = [run(COMMAND, args + ["-o", "-"], env=env)[1] for env in ({"LC_ALL": "C"}, french)]
+    check(outputs[0] == outputs[1] and outputs[0], f"{kind}: the French locale changes the output")
 
 for failure in failures:
     print("FAIL:", failure)
