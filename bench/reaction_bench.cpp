@@ -2,9 +2,8 @@
 // button to the end of the repaint that it causes. Every click is timed on its own; the
 // median click is reported as the counter median_ms.
 #include "application.h"
-#include "ficheaide.h"
 #include "letter_list.h"
-#include "show_request.h"
+#include "program_windows.h"
 #include "signal_chart.h"
 #include "unit1.h"
 
@@ -58,25 +57,18 @@ std::optional<double> clickUntilRepainted(QPushButton* button, const PaintCounte
 class ShownProgram {
 public:
     ShownProgram() {
-        programme = new Tprogramme;
-        quarnel::Application::instance()->setMainWindow(programme);
-        aide = new Taide(programme);
-        quarnel::showMainWindow(*programme, quarnel::launchShowRequest());
+        windows_.show();
         programme->activateWindow();
         const bool active = QTest::qWaitForWindowActive(programme);
-        programme->liste->lineEdit()->setFocus();
-        programme->liste->lineEdit()->selectAll();
-        QTest::keyClicks(programme->liste->lineEdit(), QStringLiteral("c"));
+        // Tab Tab Tab from the chart into the list, which selects its text, then "c".
+        for (int tab = 0; tab < 3; ++tab)
+            QTest::keyClick(programme->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(programme->windowHandle(), 'c');
         paints_.emplace(programme->Chart1);
         ready_ = active && programme->resultat1 == QStringLiteral("c") &&
                  clickUntilRepainted(programme->Button1, *paints_);
     }
-    ~ShownProgram() {
-        paints_.reset();
-        delete programme; // owns the help window
-        programme = nullptr;
-        aide = nullptr;
-    }
+    ~ShownProgram() { paints_.reset(); }
     ShownProgram(const ShownProgram&) = delete;
     ShownProgram& operator=(const ShownProgram&) = delete;
 
@@ -84,6 +76,7 @@ public:
     const PaintCounter& paints() const { return *paints_; }
 
 private:
+    quarnel::ProgramWindows windows_;
     std::optional<PaintCounter> paints_;
     bool ready_ = false;
 };

@@ -1,18 +1,10 @@
 #include "application.h"
-#include "ficheaide.h"
-#include "show_request.h"
-#include "unit1.h"
+#include "program_windows.h"
 
 int main(int argc, char** argv) {
     quarnel::Application application(argc, argv);
-
-    programme = new Tprogramme;
-    application.setMainWindow(programme);
-    aide = new Taide(programme);
-
-    quarnel::showMainWindow(*programme, quarnel::launchShowRequest());
+    quarnel::ProgramWindows windows;
+    windows.show();
     application.exec();
-
-    delete programme; // owns the help window
     return 0;
 }

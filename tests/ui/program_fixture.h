@@ -4,6 +4,7 @@
 #include "ficheaide.h"
 #include "frame_trace.h"
 #include "line_series.h"
+#include "program_windows.h"
 #include "unit1.h"
 
 #include <QAbstractButton>
@@ -15,25 +16,13 @@
 #include <vector>
 
 // The program's two windows, built as at start-up, and torn down after each test.
-struct ProgramWindows {
-    ProgramWindows() {
-        programme = new Tprogramme;
-        quarnel::Application::instance()->setMainWindow(programme);
-        aide = new Taide(programme);
-    }
+struct ProgramWindows : quarnel::ProgramWindows {
     // Shows the main window and makes it active, as the desktop does at start-up.
     [[nodiscard]] bool showActive() {
-        programme->show();
+        show();
         programme->activateWindow();
         return QTest::qWaitForWindowActive(programme);
     }
-    ~ProgramWindows() {
-        delete programme;
-        programme = nullptr;
-        aide = nullptr;
-    }
-    ProgramWindows(const ProgramWindows&) = delete;
-    ProgramWindows& operator=(const ProgramWindows&) = delete;
 };
 
 // What a message box showed before it was dismissed.

@@ -3,6 +3,7 @@
 // RESOURCES_DIR (the repository's resources folder). The normal build never runs it.
 
 #include "app_icon.h"
+#include "application.h"
 #include "frame_diagram.h"
 #include "help_picture.h"
 #include "help_shots_from_program.h"
@@ -43,15 +44,14 @@ bool copyFile(const QDir& root, const QString& from, const QString& to) {
     return true;
 }
 
-// The widgets of the help screenshots look as the program's windows do: Tahoma 11 pixels,
-// a blue selection, whatever the desktop this runs on.
+// The widgets of the help screenshots look the same whatever the desktop this runs on: the
+// Fusion style with a blue selection.
 void setUpWindowLook() {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     QApplication::setPalette(palette);
-    QApplication::setFont(tahoma(11));
 }
 
 } // namespace
@@ -59,14 +59,12 @@ void setUpWindowLook() {
 int main(int argc, char** argv) {
     // Off screen, so that the pictures do not depend on the display, its scaling or its style.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    quarnel::Application app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: quarnel-pictures RESOURCES_DIR\n");
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    if (!loadTahoma())
-        std::fprintf(stderr, "quarnel-pictures: Tahoma not found, using a substitute\n");
     setUpWindowLook();
 
     const HelpShots shots = programHelpShots();

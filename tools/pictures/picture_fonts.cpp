@@ -1,6 +1,5 @@
 #include "picture_fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace quarnel::pictures {
@@ -18,14 +17,6 @@ QFont pixelFont(const QStringList& families, int pixelSize, bool bold) {
 }
 
 } // namespace
-
-bool loadTahoma() {
-    return QFontDatabase::addApplicationFont("/usr/share/wine/fonts/tahoma.ttf") >= 0;
-}
-
-QFont tahoma(int pixelSize) {
-    return pixelFont(QStringList{"Tahoma", "Liberation Sans", "DejaVu Sans"}, pixelSize, false);
-}
 
 QFont sans(int pixelSize, bool bold) {
     return pixelFont(QStringList{"Liberation Sans", "Arial", "DejaVu Sans"}, pixelSize, bold);
