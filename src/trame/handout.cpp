@@ -23,6 +23,8 @@ constexpr double kTimeBand = 12;       // time labels under the curve
 constexpr double kCellHeight = 28;     // bit names and values
 constexpr double kRowGap = 12;
 constexpr double kRowHeight = kLabelBand + kPlotHeight + kTimeBand + kCellHeight + kRowGap;
+// The longest pause drawn whole at the beginning of a row, in half bits.
+constexpr std::uint64_t kMaxLeadHalfBits = 8;
 // The narrowest cell that still holds "Repos" and "Start" at the cell font.
 constexpr double kMinCellWidth = 30;
 
@@ -82,11 +84,12 @@ HandoutLayout::HandoutLayout(HandoutContent content, Pages pages) : content_(std
         span.startHalfBits = std::min(span.startHalfBits, placed.startHalfBits);
         span.endHalfBits = lineEnd;
     }
-    // Rows of whole frames. A row after the first begins with at most two bits of the pause
-    // before its first frame; the last row ends with the idle line.
+    // Rows of whole frames. A row after the first begins with the pause before its first
+    // frame, cut to four bits (its cell then says how long it is); the last row ends with the
+    // idle line.
     for (std::size_t i = 0; i < frames.size();) {
         const std::uint64_t lead = rows_.empty() ? frames[i].startHalfBits
-                                                 : std::min<std::uint64_t>(frames[i].startHalfBits - frames[i - 1].endHalfBits, 4);
+                                                 : std::min<std::uint64_t>(frames[i].startHalfBits - frames[i - 1].endHalfBits, kMaxLeadHalfBits);
         Row row{frames[i].startHalfBits - lead, frames[i].endHalfBits};
         ++i;
         while (i < frames.size() && frames[i].endHalfBits - row.startHalfBits +
@@ -230,7 +233,10 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
         painter.drawLine(QPointF(x0, plotTop), QPointF(x0, plotBottom));
         painter.setPen(Qt::black);
         painter.setFont(nameFont);
-        painter.drawText(cell.adjusted(0, 2, 0, -kCellHeight / 2), Qt::AlignCenter, cellName(placed.bit));
+        const bool cut = end - start < static_cast<double>(placed.bit.halfBits);
+        const QString name = cut ? QStringLiteral("Repos (%1 bits)").arg(placed.bit.halfBits / 2)
+                                 : cellName(placed.bit);
+        painter.drawText(cell.adjusted(0, 2, 0, -kCellHeight / 2), Qt::AlignCenter, name);
         painter.setFont(valueFont);
         painter.drawText(cell.adjusted(0, kCellHeight / 2 - 2, 0, -2), Qt::AlignCenter,
                          placed.bit.mark ? QStringLiteral("1") : QStringLiteral("0"));

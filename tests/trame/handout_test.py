@@ -161,6 +161,11 @@ check(view[2] == 842 and view[3] > 21 * 100, f"long SVG: viewBox {view} does not
 status, _, err = tool("rsvg-convert", svg, "-o", os.path.join(WORK, "long-svg.png"))
 check(status == 0, f"long SVG: rsvg-convert {err}")
 
+# A long pause is cut at the beginning of its row, and its cell says how long it is.
+svg = make("pause.svg", "abc", "--pause", "1000")
+texts = svg_texts(svg)
+check(texts.count("Repos (1000 bits)") == 2, f"pause SVG: {texts.count('Repos (1000 bits)')} cut pauses named")
+
 # No display and no platform chosen: the command picks the offscreen platform itself.
 path = os.path.join(WORK, "no-display.png")
 status, _, err = run(COMMAND, ["Bonjour", "-o", path], unset=("QT_QPA_PLATFORM", "DISPLAY",
