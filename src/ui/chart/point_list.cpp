@@ -6,13 +6,6 @@
 namespace quarnel {
 
 int PointList::AddXY(double x, double y) {
-    if (xs_.size() == xs_.capacity()) {
-        const std::size_t held = xs_.capacity();
-        const std::size_t wanted = std::max(held + kGrowthBlock, held + held / 2);
-        const std::size_t blocks = (wanted + kGrowthBlock - 1) / kGrowthBlock;
-        xs_.reserve(blocks * kGrowthBlock);
-        ys_.reserve(blocks * kGrowthBlock);
-    }
     // The place is after every point, counted from the end, whose x is not greater; a NaN x
     // compares false with everything and goes last.
     std::size_t at = xs_.size();

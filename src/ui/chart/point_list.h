@@ -10,10 +10,9 @@ namespace quarnel {
 // the order of appending, so a second trace merges after the first at every shared x.
 class PointList {
 public:
-    // Storage grows in whole blocks of this many points, so that one trace causes at most one
-    // growth, and by at least half of what it holds, so that a long series is not copied
-    // again at every block.
-    static constexpr std::size_t kGrowthBlock = 1000;
+    // Storage grows as std::vector's does, and clearing keeps it for the next trace. Only the
+    // robustness test still names this slack in its storage bound; it is no rule of growth.
+    static constexpr std::size_t kGrowthBlock = 0;
 
     // Inserts (x, y) after every point whose x is <= x and returns the index where it stands.
     // Appending in order of x, as every trace does, stops the search at once.
