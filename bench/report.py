@@ -142,25 +142,19 @@ def scale_rows(results):
     merge_small = benchmark(data, "BM_PointListMergeTraces/250")
     merge = benchmark(data, "BM_PointListMergeTraces/1000")
     sorted_insert = benchmark(data, "BM_SortedVectorsMergeTraces/1000")
-    rows = []
 
-    figure = "append 1,000,000 points in order of x (median)"
-    if append and vectors:
-        ratio = append["items_per_second"] / vectors["items_per_second"]
-        rows.append(Row(figure, f"{append['items_per_second'] / 1e6:.1f} M points/s",
-                        f"two vectors {vectors['items_per_second'] / 1e6:.1f} M points/s",
-                        f"{ratio:.2f}x", ">= 0.5x", ratio >= 0.5))
-    else:
-        rows.append(missing(figure, ">= 0.5x", "not measured"))
+    def throughput_row(figure, ours, theirs, yardstick, digits):
+        if not (ours and theirs):
+            return missing(figure, ">= 0.5x", "not measured")
+        ratio = ours["items_per_second"] / theirs["items_per_second"]
+        return Row(figure, f"{ours['items_per_second'] / 1e6:.{digits}f} M points/s",
+                   f"{yardstick} {theirs['items_per_second'] / 1e6:.{digits}f} M points/s",
+                   f"{ratio:.2f}x", ">= 0.5x", ratio >= 0.5)
 
-    figure = "merge 1,000 send traces without a clear (median)"
-    if merge and sorted_insert:
-        ratio = merge["items_per_second"] / sorted_insert["items_per_second"]
-        rows.append(Row(figure, f"{merge['items_per_second'] / 1e6:.2f} M points/s",
-                        f"sorted insert {sorted_insert['items_per_second'] / 1e6:.2f} M points/s",
-                        f"{ratio:.2f}x", ">= 0.5x", ratio >= 0.5))
-    else:
-        rows.append(missing(figure, ">= 0.5x", "not measured"))
+    rows = [throughput_row("append 1,000,000 points in order of x (median)", append, vectors,
+                           "two vectors", 1),
+            throughput_row("merge 1,000 send traces without a clear (median)", merge,
+                           sorted_insert, "sorted insert", 2)]
 
     # Time per point at 1,000 traces over that at 250: four times the points held, so a cost
     # linear in them gives 4, that is an exponent of 1.

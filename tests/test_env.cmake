@@ -3,23 +3,23 @@
 set(QUARNEL_TEST_STATE ${CMAKE_BINARY_DIR}/test-env)
 set(QUARNEL_TEST_RUN ${PROJECT_SOURCE_DIR}/tools/test-env/run.sh ${QUARNEL_TEST_STATE})
 
+# A private server as a fixture: tools/test-env/SCRIPT start and stop around the tests that
+# need it.
+function(quarnel_test_server fixture script)
+    add_test(NAME env.${fixture}.start
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/${script} start ${QUARNEL_TEST_STATE})
+    add_test(NAME env.${fixture}.stop
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/${script} stop ${QUARNEL_TEST_STATE})
+    set_tests_properties(env.${fixture}.start PROPERTIES FIXTURES_SETUP ${fixture})
+    set_tests_properties(env.${fixture}.stop PROPERTIES FIXTURES_CLEANUP ${fixture})
+endfunction()
+
 # A private Xvfb with openbox, for what the offscreen platform does not do faithfully:
 # the clipboard across processes, window manager behaviour, screenshots.
-add_test(NAME env.xserver.start
-         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/xserver.sh start ${QUARNEL_TEST_STATE})
-add_test(NAME env.xserver.stop
-         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/xserver.sh stop ${QUARNEL_TEST_STATE})
-set_tests_properties(env.xserver.start PROPERTIES FIXTURES_SETUP xserver)
-set_tests_properties(env.xserver.stop PROPERTIES FIXTURES_CLEANUP xserver)
-
+quarnel_test_server(xserver xserver.sh)
 # A private CUPS server whose default queue keeps each job's file instead of printing it,
 # so that printing is tested for real without touching the machine's own printers.
-add_test(NAME env.cups.start
-         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/cups.sh start ${QUARNEL_TEST_STATE})
-add_test(NAME env.cups.stop
-         COMMAND ${PROJECT_SOURCE_DIR}/tools/test-env/cups.sh stop ${QUARNEL_TEST_STATE})
-set_tests_properties(env.cups.start PROPERTIES FIXTURES_SETUP cups)
-set_tests_properties(env.cups.stop PROPERTIES FIXTURES_CLEANUP cups)
+quarnel_test_server(cups cups.sh)
 
 # Labels pick a part of the suite: `ctest -L unit` runs the tests that need neither a window
 # nor a server, in seconds. Every test is labelled by what it needs: unit (nothing), widget (the
