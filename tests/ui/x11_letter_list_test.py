@@ -26,6 +26,8 @@ CASES = [
     ("appended to the prompt", ["End", "type:c"], "Choisir une lettrec", "43"),
     ("Backspace over the selection", ["BackSpace"], "", ""),
     ("undo of an appended letter", ["End", "type:x", "ctrl+z"], "Choisir une lettre", "43"),
+    ("typing in the open list replaces the selected text", ["alt+Down", "type:e", "Escape"],
+     "e", "65"),
     ("click on the first item of the open list", ["type:c", "alt+Down", "click-first-item"],
      "a", "61"),
 ]
