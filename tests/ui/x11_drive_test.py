@@ -7,29 +7,20 @@ a screenshot: the line is read from right to left, as the signal travels.
 """
 import subprocess
 import sys
-import time
+
+sys.dont_write_bytecode = True  # keep the source tree clean
+from x11_program import copied_text, key, run, running, type_text
 
 PROGRAM = sys.argv[1]
 SCREENSHOT = sys.argv[2] if len(sys.argv) > 2 else "/tmp/quarnel-drive.png"
 
 
-def run(*args, **kwargs):
-    return subprocess.run(args, capture_output=True, timeout=20, check=True, **kwargs).stdout
-
-
-def key(*keys):
-    run("xdotool", "key", "--clearmodifiers", "--delay", "40", *keys)
-    time.sleep(0.2)
-
-
-def copied_field_text():
-    """The text of the focused field, copied with Ctrl+C and read by another process."""
-    key("ctrl+a", "ctrl+c")
-    return run("xclip", "-selection", "clipboard", "-o").decode()
+def run_bytes(*args):
+    return subprocess.run(args, capture_output=True, timeout=20, check=True).stdout
 
 
 def read_ppm(path):
-    data = run("convert", path, "ppm:-")
+    data = run_bytes("convert", path, "ppm:-")
     # P6 header: magic, width, height, maximum value, each followed by white space.
     fields, offset = [], 0
     while len(fields) < 4:
@@ -76,25 +67,18 @@ def decode_frame(path, chart_top):
 
 
 def main():
-    program = subprocess.Popen([PROGRAM])
-    try:
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
-                     "^Simulateur liaison").decode().split()[0]
-        run("xdotool", "windowactivate", "--sync", window)
-        time.sleep(0.3)
-
+    with running(PROGRAM) as window:
         # The chart has the focus: Tab reaches binaire, Envoyer, then the list.
         key("Tab", "Tab", "Tab")
-        run("xdotool", "type", "--delay", "40", "c")
-        time.sleep(0.2)
+        type_text("c")
         key("shift+Tab", "Return")  # back to "Envoyer", press it
 
         key("Tab", "Tab")  # the list, then pair
-        parity_text = copied_field_text()
+        parity_text = copied_text()
         key("Tab")  # resultat
-        code_text = copied_field_text()
+        code_text = copied_text()
         key("Tab", "Tab", "Tab", "Tab")  # zoommoins, zoomplus, Chart1, binaire
-        binary_text = copied_field_text()
+        binary_text = copied_text()
         assert (code_text, binary_text, parity_text) == ("63", "01100011", "0"), (
             code_text, binary_text, parity_text)
 
@@ -104,14 +88,6 @@ def main():
         byte, parity = decode_frame(SCREENSHOT, menu_height + 90)
         assert chr(byte) == "c", f"decoded {byte:#04x}"
         assert (bin(byte).count("1") + parity) % 2 == 0, "parity is not even"
-
-        run("xdotool", "windowactivate", "--sync", window)
-        key("alt+F4")
-        assert program.wait(timeout=10) == 0
-    finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
     print("1 passed, 0 failed")
 
 

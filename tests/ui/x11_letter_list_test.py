@@ -6,9 +6,11 @@ Each case starts the program, puts the focus in the list with three Tabs from th
 plays its keys, then reads the list's text and the code field back through the X clipboard
 (Ctrl+A, Ctrl+C, read by xclip in another process).
 """
-import subprocess
 import sys
 import time
+
+sys.dont_write_bytecode = True  # keep the source tree clean
+from x11_program import copied_text, key, run, running, type_text
 
 PROGRAM = sys.argv[1]
 
@@ -33,27 +35,6 @@ CASES = [
 ]
 
 
-def run(*args):
-    return subprocess.run(args, capture_output=True, timeout=20, check=True).stdout.decode()
-
-
-def key(*keys):
-    run("xdotool", "key", "--clearmodifiers", "--delay", "40", *keys)
-    time.sleep(0.15)
-
-
-def copied_text():
-    """The text of the focused control, copied with Ctrl+C and read by another process."""
-    # An empty clipboard first, so that a field with nothing to copy reads as empty; xclip
-    # stays in the background to serve it, so its output is not waited for.
-    subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20, check=True)
-    key("ctrl+a", "ctrl+c")
-    copied = subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True,
-                            timeout=20)
-    return copied.stdout.decode()
-
-
 def window_geometry(window):
     fields = dict(line.split("=", 1) for line in run(
         "xdotool", "getwindowgeometry", "--shell", window).splitlines())
@@ -76,8 +57,7 @@ def click_first_item():
 def play(steps):
     for step in steps:
         if step.startswith("type:"):
-            run("xdotool", "type", "--delay", "40", step[5:])
-            time.sleep(0.15)
+            type_text(step[5:])
         elif step == "click-first-item":
             click_first_item()
         else:
@@ -85,12 +65,7 @@ def play(steps):
 
 
 def check(name, steps, text, code):
-    program = subprocess.Popen([PROGRAM])
-    try:
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
-                     "^Simulateur liaison").split()[0]
-        run("xdotool", "windowactivate", "--sync", window)
-        time.sleep(0.3)
+    with running(PROGRAM):
         key("Tab", "Tab", "Tab")  # binaire, Envoyer, the list
         play(steps)
         seen_text = copied_text()
@@ -98,12 +73,6 @@ def check(name, steps, text, code):
         seen_code = copied_text()
         assert (seen_text, seen_code) == (text, code), (
             f"{name}: list {seen_text!r}, code {seen_code!r}; expected {text!r}, {code!r}")
-        key("alt+F4")
-        assert program.wait(timeout=10) == 0
-    finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
 
 
 def main():
