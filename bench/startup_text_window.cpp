@@ -1,7 +1,8 @@
 // What any window that shows text in the program's fonts pays at start-up, and nothing of
 // the program: fontconfig and Qt's font database, Tahoma loaded as the program loads it, one
-// font engine for each of the program's three faces and their glyphs. It puts the program's
-// start-up instructions in proportion: the empty window draws no text at all.
+// font engine for each of the program's four faces (Tahoma 11 and 20 pixels, the chart's
+// Arial, and the desktop's own font, which the menu bar uses) and their glyphs. It puts the
+// program's start-up instructions in proportion: the empty window draws no text at all.
 #include "first_paint_exit.h"
 #include "window_fonts.h"
 
@@ -13,10 +14,13 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     quarnel::loadWindowFonts();
-    QApplication::setFont(quarnel::tahoma(11));
 
     auto* window = new QWidget;
     window->resize(657, 729);
+    auto* menuText = new QLabel(QStringLiteral("Aide Imprimer courbe"), window);
+    menuText->move(10, 160); // in the desktop's font, before the window takes Tahoma
+    window->setFont(quarnel::tahoma(11));
+    menuText->setFont(QApplication::font(menuText));
     auto* label = new QLabel(QStringLiteral("Code ASCII en hexadécimal"), window);
     label->move(10, 10);
     auto* field = new QLineEdit(window);
