@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     QFile out(QString::fromLocal8Bit(argv[2]));
     const auto size = static_cast<qint64>(pixels.sizeInBytes());
     if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(pixels.constBits()), size) != size || !out.flush()) {
+        out.write(reinterpret_cast<const char*>(pixels.constBits()), size) != size ||
+        !out.flush()) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
         return 1;
     }

@@ -22,7 +22,8 @@ constexpr char32_t surrogatePairCodePoint(char16_t high, char16_t low) {
 
 // The whole character that begins at index i of the text.
 constexpr std::u16string_view characterStartingAt(std::u16string_view text, std::size_t i) {
-    const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
+    const bool pair =
+        isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
     return text.substr(i, pair ? 2 : 1);
 }
 

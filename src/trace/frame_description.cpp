@@ -29,8 +29,8 @@ std::u16string frameDescription(std::u16string_view binaryText) {
         text += u", bit " + std::u16string(1, char16_t(u'0' + bit)) + u" " +
                 bitWithLevel((byte >> bit) & 1);
     }
-    text += u", bit de parit\u00e9 " + bitWithLevel(frameByte->parityBit) +
-            u", bit de stop 1 (-5 V).";
+    text +=
+        u", bit de parit\u00e9 " + bitWithLevel(frameByte->parityBit) + u", bit de stop 1 (-5 V).";
     return text;
 }
 

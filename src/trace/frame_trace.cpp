@@ -43,7 +43,8 @@ std::optional<std::vector<TracePoint>> frameTrace(std::u16string_view binaryText
 } // namespace
 
 std::optional<std::vector<TracePoint>> sendTrace(std::u16string_view binaryText) {
-    static constexpr TracePoint idleLine[] = {{624, kMarkVolts}, {624, kMarkVolts}, {700, kMarkVolts}};
+    static constexpr TracePoint idleLine[] = {
+        {624, kMarkVolts}, {624, kMarkVolts}, {700, kMarkVolts}};
     return frameTrace(binaryText, idleLine);
 }
 

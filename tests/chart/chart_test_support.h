@@ -92,7 +92,8 @@ private:
             ++upper;
         const double v0 = marks[upper - 1].value, v1 = marks[upper].value;
         const double share = (value - v0) / (v1 - v0);
-        return static_cast<int>(std::lround(pixels[upper - 1] + share * (pixels[upper] - pixels[upper - 1])));
+        return static_cast<int>(
+            std::lround(pixels[upper - 1] + share * (pixels[upper] - pixels[upper - 1])));
     }
 
     const ChartLayout& layout_;

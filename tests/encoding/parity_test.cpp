@@ -99,15 +99,14 @@ TEST_P(DataByteRead, GivesDigitsValueAndParityBit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, DataByteRead,
-    testing::Values(ByteCase{"c", u"01100011", {0, 1, 1, 0, 0, 0, 1, 1}, 0x63, 0},
-                    ByteCase{"short_text_is_low_bits", u"1010", {0, 0, 0, 0, 1, 0, 1, 0}, 0x0A, 0},
-                    ByteCase{"first_eight_of_sixteen", u"0010000010101100",
-                             {0, 0, 1, 0, 0, 0, 0, 0}, 0x20, 1},
-                    ByteCase{"all_ones", u"11111111", {1, 1, 1, 1, 1, 1, 1, 1}, 0xFF, 0},
-                    // Digits other than 0 and 1 are kept as read and are not set bits.
-                    ByteCase{"other_digits", u"29", {0, 0, 0, 0, 0, 0, 2, 9}, 0, 0},
-                    ByteCase{"other_digits_beside_ones", u"2191", {0, 0, 0, 0, 2, 1, 9, 1},
-                             0x05, 0}),
+    testing::Values(
+        ByteCase{"c", u"01100011", {0, 1, 1, 0, 0, 0, 1, 1}, 0x63, 0},
+        ByteCase{"short_text_is_low_bits", u"1010", {0, 0, 0, 0, 1, 0, 1, 0}, 0x0A, 0},
+        ByteCase{"first_eight_of_sixteen", u"0010000010101100", {0, 0, 1, 0, 0, 0, 0, 0}, 0x20, 1},
+        ByteCase{"all_ones", u"11111111", {1, 1, 1, 1, 1, 1, 1, 1}, 0xFF, 0},
+        // Digits other than 0 and 1 are kept as read and are not set bits.
+        ByteCase{"other_digits", u"29", {0, 0, 0, 0, 0, 0, 2, 9}, 0, 0},
+        ByteCase{"other_digits_beside_ones", u"2191", {0, 0, 0, 0, 2, 1, 9, 1}, 0x05, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DataByteRead, EmptyTextHoldsNoByte) {

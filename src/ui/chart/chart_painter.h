@@ -6,8 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QString>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 

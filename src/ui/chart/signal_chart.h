@@ -26,8 +26,8 @@ class SignalChart : public QWidget {
 public:
     static constexpr QSize kSize{657, 250};
 
-    // Fixed at kSize, a tab stop, named by its title. Time axis 0 to 600 µs, its minimum taken from the data;
-    // voltage axis -10 to 10 V, fixed.
+    // Fixed at kSize, a tab stop, named by its title. Time axis 0 to 600 µs, its minimum taken from
+    // the data; voltage axis -10 to 10 V, fixed.
     explicit SignalChart(QWidget* parent = nullptr);
     ~SignalChart() override;
 
