@@ -58,8 +58,9 @@ class DrawnGrid {
 public:
     DrawnGrid(const QImage& image, const ChartLayout& layout) : layout_(layout) {
         const PixelRect& plot = layout.plot;
-        // Along the plot's top row and left column the line (at -5 and +5 V, from 0 µs) never
-        // passes: only grid lines are silver there.
+        // Along the row just inside the plot's top and the column just inside its left edge,
+        // only grid lines are silver: the line is another colour, and its levels (-5 and +5 V)
+        // are on no grid row.
         for (int x = plot.left; x <= plot.right(); ++x)
             if (isGrid(image.pixelColor(x, plot.top + 1)))
                 columns_.push_back(x);
@@ -68,7 +69,7 @@ public:
                 rows_.push_back(y);
     }
 
-    // The grid lines found, one per labelled value, or an empty grid when they do not match.
+    // Whether one grid line was found for each labelled value, on both axes.
     bool matchesTheLabels() const {
         return columns_.size() == layout_.bottomMarks.size() &&
                rows_.size() == layout_.leftMarks.size() && columns_.size() >= 2 &&
