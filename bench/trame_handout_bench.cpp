@@ -41,7 +41,9 @@ void BM_Handout(benchmark::State& state) {
 void BM_WindowChartOneFrame(benchmark::State& state) {
     quarnel::SignalChart chart;
     chart.Series1().SetLinePenColor(QColor(0, 0, 255));
-    for (const quarnel::TracePoint& point : *quarnel::sendTrace(u"01100011"))
+    // Held in a variable: a range over *sendTrace(...) would outlive the optional it is in.
+    const auto trace = quarnel::sendTrace(u"01100011");
+    for (const quarnel::TracePoint& point : *trace)
         chart.Series1().AddXY(point.x, point.y);
     QImage image(quarnel::SignalChart::kSize, QImage::Format_RGB32);
     for (auto _ : state) {
