@@ -37,31 +37,18 @@ QImage readPixelRows(const PixelRows& picture) {
                   QImage::Format_RGB32);
 }
 
-// Reads only in the format named by the suffix: Qt's usual reader asks every image plugin
-// about a picture before its own decoders, which loads them all.
-void readAsNamed(QImageReader& reader, const QString& path) {
-    reader.setFormat(path.section(QLatin1Char('.'), -1).toLatin1());
-    reader.setAutoDetectImageFormat(false);
-}
-
 } // namespace
 
 QImage readPicture(const char* path) {
     if (const PixelRows* picture = pixelRows(path))
         return readPixelRows(*picture);
-    const QString name = QString::fromLatin1(path);
-    QImageReader reader(name);
-    readAsNamed(reader, name);
-    return reader.read();
+    return QImage(QString::fromLatin1(path));
 }
 
 QSize pictureSize(const char* path) {
     if (const PixelRows* picture = pixelRows(path))
         return readPixelRows(*picture).size();
-    const QString name = QString::fromLatin1(path);
-    QImageReader reader(name);
-    readAsNamed(reader, name);
-    return reader.size();
+    return QImageReader(QString::fromLatin1(path)).size();
 }
 
 } // namespace quarnel::resources

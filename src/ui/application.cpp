@@ -2,7 +2,6 @@
 
 #include "application_title.h"
 #include "picture_files.h"
-#include "program_style.h"
 #include "resource_paths.h"
 #include "window_fonts.h"
 
@@ -14,7 +13,6 @@ namespace quarnel {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), title_(applicationTitle(applicationFilePath())) {
-    setStyle(new ProgramStyle);
     setWindowIcon(QPixmap::fromImage(resources::readPicture(resources::applicationIcon)));
     setQuitOnLastWindowClosed(false);
     loadWindowFonts();
