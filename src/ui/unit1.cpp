@@ -121,7 +121,6 @@ void Tprogramme::buildControls(QWidget* client) {
 
     Chart1 = new quarnel::SignalChart(client);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAccessibleName(QStringLiteral("Signal liaison (19200 bps)"));
     Chart1->move(0, 90);
     Series1 = &Chart1->Series1();
 

@@ -244,8 +244,7 @@ private slots:
 
         // Memory: the series holds little more than its points, and nothing else piles up.
         const quarnel::PointList& held = programme->Series1->Points();
-        QVERIFY2(held.Capacity() <=
-                     2 * std::size_t(held.Count()) + quarnel::PointList::kGrowthBlock,
+        QVERIFY2(held.Capacity() <= 2 * std::size_t(held.Count()),
                  qPrintable(QString::number(held.Capacity())));
         QCOMPARE(programme->findChildren<QObject*>().size(), objectsBefore);
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);

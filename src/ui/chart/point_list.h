@@ -10,9 +10,7 @@ namespace quarnel {
 // the order of appending, so a second trace merges after the first at every shared x.
 class PointList {
 public:
-    // Storage grows as std::vector's does, and clearing keeps it for the next trace. Only the
-    // robustness test still names this slack in its storage bound; it is no rule of growth.
-    static constexpr std::size_t kGrowthBlock = 0;
+    // Storage grows as std::vector's does, and clearing keeps it for the next trace.
 
     // Inserts (x, y) after every point whose x is <= x and returns the index where it stands.
     // Appending in order of x, as every trace does, stops the search at once.
