@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FrameFormat format = formatFrom(input);
     const auto encoding = static_cast<TextEncoding>(input.byte() % 3);
     const bool hex = input.byte() % 2 == 1;
-    const LineTiming timing{2, 2, static_cast<std::uint32_t>(input.byte() % 8)};
+    LineTiming timing;
+    timing.pause = static_cast<std::uint32_t>(input.byte() % 8);
     std::string text;
     while (!input.atEnd() && text.size() < 64)
         text += static_cast<char>(input.byte());

@@ -22,7 +22,8 @@ std::optional<bool> parityBit(std::uint16_t value, int dataBits, Parity parity) 
     return std::nullopt;
 }
 
-std::vector<FrameBit> frameBits(std::uint16_t value, const FrameFormat& format) {
+std::vector<FrameBit> frameBits(std::uint16_t value, const FrameFormat& format,
+                                const FrameFaults& faults) {
     std::vector<FrameBit> bits;
     bits.reserve(static_cast<std::size_t>(format.dataBits) + 4);
     bits.push_back({BitRole::Start, -1, false, 2});
@@ -39,6 +40,17 @@ std::vector<FrameBit> frameBits(std::uint16_t value, const FrameFormat& format) 
     } else {
         bits.push_back({BitRole::Stop, -1, true, static_cast<std::uint64_t>(format.stopHalfBits)});
     }
+    if (!faults.any())
+        return bits;
+    for (FrameBit& bit : bits) {
+        const bool flip = (bit.role == BitRole::Data && ((faults.flippedData >> bit.dataIndex) & 1u) != 0) ||
+                          (bit.role == BitRole::Parity && faults.flippedParity) ||
+                          (bit.role == BitRole::Stop && faults.falseStop);
+        if (flip) {
+            bit.mark = !bit.mark;
+            bit.altered = true;
+        }
+    }
     return bits;
 }
 
@@ -51,7 +63,7 @@ std::uint64_t frameHalfBits(const FrameFormat& format) {
 std::string bitName(const FrameBit& bit) {
     switch (bit.role) {
     case BitRole::Idle:
-        return "Repos";
+        return bit.mark ? "Repos" : "Break"; // the line held at space
     case BitRole::Start:
         return "Start";
     case BitRole::Data:

@@ -10,7 +10,8 @@ __extension__ typedef unsigned __int128 Wide;
 std::uint64_t lineHalfBits(std::size_t frames, const FrameFormat& format, const LineTiming& timing) {
     const std::uint64_t pauses = frames > 0 ? frames - 1 : 0;
     return 2 * std::uint64_t{timing.idleBefore} + frames * frameHalfBits(format) +
-           pauses * 2 * std::uint64_t{timing.pause} + 2 * std::uint64_t{timing.idleAfter};
+           pauses * 2 * std::uint64_t{timing.pause} + 2 * std::uint64_t{timing.breakBits} +
+           2 * std::uint64_t{timing.idleAfter};
 }
 
 std::uint64_t nanosecondsAt(std::uint64_t halfBits, std::uint32_t bitRate) {

@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -31,11 +33,24 @@ constexpr std::array kOptions{
     OptionSpec{"frequence", "HZ", "échantillons par seconde du CSV (100 par bit)"},
     OptionSpec{"debut-a-droite", "", "dessine le début de la trame à droite, comme la fenêtre"},
     OptionSpec{"format", "F", "svg, pdf, png, vcd, csv, csv-fr ou json (selon l'extension, sinon vcd)"},
+    OptionSpec{"recepteur", "N", "débit du récepteur en bit/s (celui de l'émetteur)"},
+    OptionSpec{"ecart", "P", "écart du débit du récepteur en %, de -50 à +50 (0)"},
+    OptionSpec{"verdict", "", "écrit ce que le récepteur lit, une ligne par trame"},
+    OptionSpec{"tolerance", "", "écrit l'écart de débit que le format supporte"},
+    OptionSpec{"inverser", "N,M", "bits envoyés inversés : 0 à 8 (données) ou P (parité)"},
+    OptionSpec{"trame", "K", "numéro de la trame qui porte les erreurs (toutes)"},
+    OptionSpec{"stop-faux", "", "envoie le bit de stop à l'espace (0)"},
+    OptionSpec{"pause-ligne", "N", "après la dernière trame, ligne tenue à l'espace (break), en bits, de 1 à 1000"},
+    OptionSpec{"exercice", "N", "écrit une feuille de N exercices (PDF), de 1 à 100"},
+    OptionSpec{"graine", "S", "graine de la feuille d'exercices : la même graine donne la même feuille"},
+    OptionSpec{"formats", "LISTE", "formats des exercices, comme 8E1,7O2,8N1.5 (8E1)"},
 };
 
 QString helpText() {
     QString text = QStringLiteral(
         "Usage : quarnel-trame [options] TEXTE\n"
+        "        quarnel-trame --tolerance [options]\n"
+        "        quarnel-trame --exercice N [options] -o FEUILLE.pdf\n"
         "Écrit les trames série d'un texte : document (SVG, PDF, PNG) ou fichier pour les\n"
         "analyseurs logiques (VCD), les tableurs (CSV) et WaveDrom (JSON).\n"
         "TEXTE vaut - pour lire l'entrée standard.\n\n"
@@ -154,6 +169,147 @@ OutputKind outputKind(const QCommandLineParser& parser, const QString& path) {
                        .arg(quoted(QLatin1Char('.') + suffix))};
 }
 
+// "+3", "-2,5", "4 %": a mismatch in hundredths of a percent.
+int mismatchHundredths(const QString& given) {
+    QString text = given.trimmed();
+    if (text.endsWith(QLatin1Char('%')))
+        text = text.chopped(1).trimmed();
+    const auto percent = decimal(text);
+    const double hundredths = percent ? *percent * 100 : 0;
+    if (!percent || !std::isfinite(hundredths) || std::abs(hundredths - std::round(hundredths)) > 1e-6)
+        throw BadValue{QStringLiteral("--ecart : %1 n'est pas un écart en %, comme 3, -2,5 ou +4 % "
+                                      "(deux décimales au plus)")
+                           .arg(quoted(given))};
+    if (std::abs(*percent) > kMaxMismatchPercent)
+        throw BadValue{QStringLiteral("--ecart : %1 est hors limites (de -50 à +50 %)").arg(quoted(given))};
+    return static_cast<int>(std::lround(hundredths));
+}
+
+std::optional<frame::ReceiverRate> receiverRate(const QCommandLineParser& parser, std::uint32_t senderRate) {
+    const bool byRate = parser.isSet(QStringLiteral("recepteur"));
+    const bool byMismatch = parser.isSet(QStringLiteral("ecart"));
+    if (byRate && byMismatch)
+        throw BadValue{QStringLiteral("--recepteur et --ecart disent tous deux le débit du récepteur : "
+                                      "donnez l'un ou l'autre")};
+    if (byMismatch)
+        return frame::ReceiverRate::fromMismatch(senderRate, mismatchHundredths(parser.value(QStringLiteral("ecart"))));
+    if (!byRate)
+        return std::nullopt;
+    const QString given = parser.value(QStringLiteral("recepteur"));
+    const std::uint64_t rate = wholeNumber(QStringLiteral("recepteur"), given, 1, frame::kMaxBitRate,
+                                           QStringLiteral("débit en bit/s de 1 à 10000000"));
+    if (2 * rate < senderRate || 2 * rate > 3 * std::uint64_t{senderRate})
+        throw BadValue{QStringLiteral("--recepteur : %1 bit/s s'écarte de plus de 50 % du débit de "
+                                      "l'émetteur (%2 bit/s)")
+                           .arg(rate)
+                           .arg(senderRate)};
+    return frame::ReceiverRate{rate, 1};
+}
+
+// "3,P": data bits by weight and the parity bit, sent flipped.
+void flippedBits(const QString& given, const frame::FrameFormat& format, frame::FrameFaults& faults) {
+    const bool hasParity = format.parity != frame::Parity::None;
+    const QString bits = QStringLiteral("une trame de %1 bits de données a les bits 0 à %2%3")
+                             .arg(format.dataBits)
+                             .arg(format.dataBits - 1)
+                             .arg(hasParity ? QStringLiteral(" et P") : QString());
+    for (const QString& word : given.split(QLatin1Char(','))) {
+        const QString bit = word.trimmed();
+        if (bit.compare(QLatin1String("P"), Qt::CaseInsensitive) == 0) {
+            if (!hasParity)
+                throw BadValue{QStringLiteral("--inverser : la trame n'a pas de bit de parité (--parite aucune)")};
+            faults.flippedParity = true;
+            continue;
+        }
+        bool ok = false;
+        const int weight = bit.toInt(&ok);
+        if (!ok || weight < 0 || weight >= format.dataBits)
+            throw BadValue{QStringLiteral("--inverser : le bit %1 n'existe pas ; %2").arg(quoted(bit), bits)};
+        faults.flippedData = static_cast<std::uint16_t>(faults.flippedData | (1u << weight));
+    }
+}
+
+void faultsFrom(const QCommandLineParser& parser, TrameRequest& request) {
+    frame::LineTiming& timing = request.timing;
+    if (parser.isSet(QStringLiteral("inverser")))
+        flippedBits(parser.value(QStringLiteral("inverser")), request.format, timing.faults);
+    timing.faults.falseStop = parser.isSet(QStringLiteral("stop-faux"));
+    if (parser.isSet(QStringLiteral("trame"))) {
+        if (!timing.faults.any())
+            throw BadValue{QStringLiteral("--trame dit quelle trame porte les erreurs : donnez aussi "
+                                          "--inverser ou --stop-faux")};
+        timing.faultyFrame = wholeNumber(QStringLiteral("trame"), parser.value(QStringLiteral("trame")), 1,
+                                         1'000'000'000, QStringLiteral("numéro de trame à partir de 1")) -
+                             1;
+    }
+    if (parser.isSet(QStringLiteral("pause-ligne")))
+        timing.breakBits = static_cast<std::uint32_t>(
+            wholeNumber(QStringLiteral("pause-ligne"), parser.value(QStringLiteral("pause-ligne")), 1,
+                        frame::kMaxBreak, QStringLiteral("de 1 à 1000 temps de bit")));
+}
+
+// "8E1", "7O2", "8N1.5": data bits, parity letter, stop bits.
+frame::FrameFormat exerciseFormat(const QString& given, const frame::FrameFormat& base) {
+    frame::FrameFormat format = base;
+    const QString word = given.trimmed().toUpper();
+    const QString stop = word.mid(2);
+    const auto bad = [&] {
+        return BadValue{QStringLiteral("--formats : %1 n'est pas un format comme 8E1, 7O2 ou 8N1.5 "
+                                       "(bits de données 5 à 9 ; parité N, E, O, M ou S ; stop 1, 1.5 ou 2)")
+                            .arg(quoted(given.trimmed()))};
+    };
+    if (word.size() < 3 || word[0] < QLatin1Char('5') || word[0] > QLatin1Char('9'))
+        throw bad();
+    format.dataBits = word[0].digitValue();
+    static const std::pair<char, frame::Parity> parities[] = {
+        {'N', frame::Parity::None}, {'E', frame::Parity::Even}, {'O', frame::Parity::Odd},
+        {'M', frame::Parity::Mark}, {'S', frame::Parity::Space}};
+    const auto parity = std::find_if(std::begin(parities), std::end(parities),
+                                     [&](const auto& p) { return word[1] == QLatin1Char(p.first); });
+    if (parity == std::end(parities))
+        throw bad();
+    format.parity = parity->second;
+    if (stop == QLatin1String("1"))
+        format.stopHalfBits = 2;
+    else if (stop == QLatin1String("1.5") || stop == QLatin1String("1,5"))
+        format.stopHalfBits = 3;
+    else if (stop == QLatin1String("2"))
+        format.stopHalfBits = 4;
+    else
+        throw bad();
+    return format;
+}
+
+void exercisesFrom(const QCommandLineParser& parser, TrameRequest& request) {
+    ExerciseRequest& exercises = request.exercises;
+    const bool seed = parser.isSet(QStringLiteral("graine"));
+    const bool formats = parser.isSet(QStringLiteral("formats"));
+    if (!parser.isSet(QStringLiteral("exercice"))) {
+        if (seed || formats)
+            throw BadValue{QStringLiteral("--%1 va avec --exercice N").arg(seed ? QStringLiteral("graine")
+                                                                                : QStringLiteral("formats"))};
+        return;
+    }
+    request.task = TrameRequest::Task::Exercises;
+    exercises.count = static_cast<int>(wholeNumber(QStringLiteral("exercice"), parser.value(QStringLiteral("exercice")),
+                                                   1, kMaxExercises, QStringLiteral("de 1 à 100 exercices")));
+    if (seed) {
+        const QString given = parser.value(QStringLiteral("graine"));
+        bool ok = false;
+        const qulonglong value = given.toULongLong(&ok);
+        if (!ok)
+            throw BadValue{QStringLiteral("--graine : %1 n'est pas un nombre entier (de 0 à 18446744073709551615)")
+                               .arg(quoted(given))};
+        exercises.seed = value;
+    }
+    if (formats) {
+        for (const QString& word : parser.value(QStringLiteral("formats")).split(QLatin1Char(',')))
+            exercises.formats.push_back(exerciseFormat(word, request.format));
+    } else {
+        exercises.formats.push_back(request.format);
+    }
+}
+
 TrameRequest requestFrom(const QCommandLineParser& parser) {
     TrameRequest request;
     frame::FrameFormat& format = request.format;
@@ -201,7 +357,29 @@ TrameRequest requestFrom(const QCommandLineParser& parser) {
                                                            : QStringLiteral("-");
     if (request.outputPath.isEmpty())
         throw BadValue{QStringLiteral("-o : le nom du fichier est vide")};
+    request.receiver = receiverRate(parser, format.bitRate);
+    faultsFrom(parser, request);
+    exercisesFrom(parser, request);
+    if (isSet("tolerance")) {
+        if (request.task == TrameRequest::Task::Exercises)
+            throw BadValue{QStringLiteral("--tolerance et --exercice sont deux travaux : donnez l'un ou l'autre")};
+        request.task = TrameRequest::Task::Tolerance;
+    }
+    request.verdicts = isSet("verdict");
+    if (request.verdicts) {
+        if (request.task != TrameRequest::Task::Frames)
+            throw BadValue{QStringLiteral("--verdict va avec un texte à envoyer")};
+        if (request.outputPath == QLatin1String("-") && parser.isSet(QStringLiteral("o")))
+            throw BadValue{QStringLiteral("--verdict écrit sur la sortie standard : donnez à -o un fichier")};
+        request.writeFile = parser.isSet(QStringLiteral("o"));
+    }
     request.kind = outputKind(parser, request.outputPath);
+    if (request.task == TrameRequest::Task::Exercises) {
+        if (!parser.isSet(QStringLiteral("format")) && !parser.isSet(QStringLiteral("o")))
+            request.kind = OutputKind::Pdf;
+        if (request.kind != OutputKind::Pdf)
+            throw BadValue{QStringLiteral("--exercice écrit un PDF : donnez -o FEUILLE.pdf")};
+    }
     return request;
 }
 
@@ -243,19 +421,28 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("version")))
         return {ParsedArguments::Outcome::Version, {}, QStringLiteral("quarnel-trame " QUARNEL_VERSION "\n")};
 
+    ParsedArguments parsed{ParsedArguments::Outcome::Run, {}, {}};
+    try {
+        parsed.request = requestFrom(parser);
+    } catch (const BadValue& bad) {
+        return usageError(bad.message);
+    }
     const QStringList positional = parser.positionalArguments();
+    if (parsed.request.task != TrameRequest::Task::Frames) {
+        if (!positional.isEmpty())
+            return usageError(QStringLiteral("--%1 n'envoie pas de texte : retirez %2")
+                                  .arg(parsed.request.task == TrameRequest::Task::Tolerance ? QStringLiteral("tolerance")
+                                                                                           : QStringLiteral("exercice"),
+                                       quoted(positional.first())));
+        return parsed;
+    }
     if (positional.isEmpty())
         return usageError(QStringLiteral("il manque le texte à envoyer (- pour lire l'entrée standard ; voir --help)"));
     if (positional.size() > 1)
         return usageError(QStringLiteral("un seul texte est attendu, %1 sont donnés ; mettez le texte entre guillemets")
                               .arg(positional.size()));
-    try {
-        ParsedArguments parsed{ParsedArguments::Outcome::Run, requestFrom(parser), {}};
-        parsed.request.text = positional.first();
-        return parsed;
-    } catch (const BadValue& bad) {
-        return usageError(bad.message);
-    }
+    parsed.request.text = positional.first();
+    return parsed;
 }
 
 } // namespace quarnel::trame

@@ -2,7 +2,10 @@
 
 #include "handout_files.h"
 #include "line_writers.h"
+#include "number_text.h"
+#include "exercise_sheet.h"
 #include "output_file.h"
+#include "receiver.h"
 #include "text_values.h"
 #include "trame_options.h"
 
@@ -56,14 +59,6 @@ std::string readStandardInput() {
     return text;
 }
 
-std::string hexWord(unsigned value, int dataBits) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text = dataBits > 8 ? "0x000" : "0x00";
-    for (std::size_t i = text.size(); i-- > 2; value >>= 4)
-        text[i] = digits[value & 0xF];
-    return text;
-}
-
 // "« B » 0x42" for each frame; a character sent in several frames names its part in each.
 QStringList frameLabels(const TrameRequest& request, const std::string& text,
                         const std::vector<std::uint16_t>& values) {
@@ -71,7 +66,7 @@ QStringList frameLabels(const TrameRequest& request, const std::string& text,
     const int dataBits = request.format.dataBits;
     if (request.hex) {
         for (std::uint16_t value : values)
-            labels << QString::fromStdString(hexWord(value, dataBits));
+            labels << QString::fromStdString(frame::frameCode(value, dataBits));
         return labels;
     }
     frame::forEachCharacter(text, request.encoding, dataBits, [&](const frame::EncodedCharacter& character) {
@@ -79,7 +74,7 @@ QStringList frameLabels(const TrameRequest& request, const std::string& text,
         const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
         const QString shown = control ? QString() : QStringLiteral("« %1 » ").arg(QString::fromUtf8(character.utf8));
         for (std::size_t k = 0; k < character.values.size(); ++k) {
-            QString label = shown + QString::fromStdString(hexWord(character.values[k], dataBits));
+            QString label = shown + QString::fromStdString(frame::frameCode(character.values[k], dataBits));
             if (character.values.size() > 1)
                 label += QStringLiteral(" (%1/%2)").arg(k + 1).arg(character.values.size());
             labels << label;
@@ -139,6 +134,23 @@ void writeOutput(const TrameRequest& request, const std::string& text,
         throw OutputError("l'écriture a échoué (disque plein ?) ; rien n'a été écrit");
 }
 
+// One line per frame the receiver reads, numbered from 1 in the order it reads them.
+void printVerdicts(const TrameRequest& request, const std::vector<std::uint16_t>& values) {
+    const frame::ReceiverRate rate = request.receiver.value_or(frame::ReceiverRate{request.format.bitRate, 1});
+    std::size_t number = 0;
+    std::string lines;
+    frame::receive(values, request.format, request.timing, rate, [&](const frame::ReceivedFrame& received) {
+        lines += frame::verdictLine(++number, received, request.format, request.encoding);
+        lines += '\n';
+        if (lines.size() > (1u << 16)) {
+            std::fwrite(lines.data(), 1, lines.size(), stdout);
+            lines.clear();
+        }
+    });
+    std::fwrite(lines.data(), 1, lines.size(), stdout);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int run(int argc, char** argv) {
@@ -158,16 +170,26 @@ int run(int argc, char** argv) {
         break;
     }
     const TrameRequest& request = parsed.request;
+    if (request.task == TrameRequest::Task::Tolerance) {
+        std::fputs((frame::describeTolerance(request.format) + "\n").c_str(), stdout);
+        return 0;
+    }
     qInstallMessageHandler(keepQtQuiet);
 
     // Handouts draw text: they need a GUI application, on no display unless one was chosen.
     std::unique_ptr<QCoreApplication> application;
-    if (isHandout(request.kind)) {
+    if (isHandout(request.kind) && request.writeFile) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
     try {
+        if (request.task == TrameRequest::Task::Exercises) {
+            OutputFile output(request.outputPath);
+            writeExerciseSheet(request.exercises, output.device());
+            output.commit();
+            return 0;
+        }
         const std::string text = request.text == QLatin1String("-") ? readStandardInput() : request.text.toStdString();
         if (text.empty())
             throw InputRefused(request.text == QLatin1String("-") ? "l'entrée standard est vide : il n'y a rien à envoyer"
@@ -179,9 +201,16 @@ int run(int argc, char** argv) {
             throw InputRefused("le texte fait " + std::to_string(values.size()) +
                                " trames ; un document en dessine au plus " + std::to_string(kMaxHandoutFrames) +
                                " (les formats vcd, csv et json n'ont pas cette limite)");
-        OutputFile output(request.outputPath);
-        writeOutput(request, text, values, output.device());
-        output.commit();
+        if (request.timing.faultyFrame != frame::kNoFrame && request.timing.faultyFrame >= values.size())
+            throw InputRefused("--trame : la trame " + std::to_string(request.timing.faultyFrame + 1) +
+                               " n'existe pas ; le texte en fait " + std::to_string(values.size()));
+        if (request.writeFile) {
+            OutputFile output(request.outputPath);
+            writeOutput(request, text, values, output.device());
+            output.commit();
+        }
+        if (request.verdicts)
+            printVerdicts(request, values);
     } catch (const frame::InputError& error) {
         printError(error.what());
         return kBadInput;

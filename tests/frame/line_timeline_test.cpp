@@ -35,12 +35,20 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeCase{"far_line_300", 300, 40'000'000'000, 66'666'666'666'666'667}),
     [](const auto& info) { return std::string(info.param.name); });
 
+LineTiming timing(std::uint32_t idleBefore, std::uint32_t idleAfter, std::uint32_t pause) {
+    LineTiming timing;
+    timing.idleBefore = idleBefore;
+    timing.idleAfter = idleAfter;
+    timing.pause = pause;
+    return timing;
+}
+
 TEST(LineLength, CountsIdleFramesAndPauses) {
     FrameFormat format; // 8E1: 11 bits, 22 half bits a frame
-    EXPECT_EQ(lineHalfBits(2, format, LineTiming{2, 2, 3}), 4u + 44u + 6u + 4u);
+    EXPECT_EQ(lineHalfBits(2, format, timing(2, 2, 3)), 4u + 44u + 6u + 4u);
     format.parity = Parity::None;
     format.stopHalfBits = 3;
-    EXPECT_EQ(lineHalfBits(1, format, LineTiming{2, 2, 3}), 4u + 21u + 4u);
+    EXPECT_EQ(lineHalfBits(1, format, timing(2, 2, 3)), 4u + 21u + 4u);
 }
 
 TEST(LineCells, IdleThenFramesWithPausesBetween) {
@@ -49,7 +57,7 @@ TEST(LineCells, IdleThenFramesWithPausesBetween) {
     format.parity = Parity::None;
     std::vector<std::pair<std::uint64_t, std::size_t>> starts; // (start, frame) of idle and start bits
     const std::uint16_t values[] = {0x1F, 0x00};
-    forEachPlacedBit(values, format, LineTiming{2, 1, 4}, [&](const PlacedBit& placed) {
+    forEachPlacedBit(values, format, timing(2, 1, 4), [&](const PlacedBit& placed) {
         if (placed.bit.role == BitRole::Idle || placed.bit.role == BitRole::Start)
             starts.emplace_back(placed.startHalfBits, placed.frame);
     });
