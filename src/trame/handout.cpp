@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +24,8 @@ constexpr double kTimeBand = 12;       // time labels under the curve
 constexpr double kCellHeight = 28;     // bit names and values
 constexpr double kRowGap = 12;
 constexpr double kRowHeight = kLabelBand + kPlotHeight + kTimeBand + kCellHeight + kRowGap;
+constexpr double kReceiverBand = 14; // what the receiver read at each of its instants
+constexpr double kVerdictBand = 14;  // and its verdict on each frame
 // The longest pause drawn whole at the beginning of a row, in half bits.
 constexpr std::uint64_t kMaxLeadHalfBits = 8;
 // The narrowest cell that still holds "Repos" and "Start" at the cell font.
@@ -31,6 +34,9 @@ constexpr double kMinCellWidth = 30;
 const QColor kCurve(0, 0, 200);
 const QColor kGrid(205, 205, 205);
 const QColor kBoundary(150, 150, 150);
+const QColor kAltered(200, 0, 0);       // bits sent wrong on purpose
+const QColor kAlteredFill(255, 220, 220);
+const QColor kReceiver(0, 130, 0);
 
 QFont font(int pixels, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -106,7 +112,7 @@ HandoutLayout::HandoutLayout(HandoutContent content, Pages pages) : content_(std
     pointsPerHalfBit_ = plotWidth / static_cast<double>(std::max(longest, maxHalfBits / 2));
 
     const int rowsPerPage =
-        pages == Pages::A4 ? std::max(1, static_cast<int>((kA4Landscape.height() - 2 * kMargin - kTitleHeight) / kRowHeight))
+        pages == Pages::A4 ? std::max(1, static_cast<int>((kA4Landscape.height() - 2 * kMargin - kTitleHeight) / rowHeight()))
                            : std::max(1, static_cast<int>(rows_.size()));
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         if (r % rowsPerPage == 0)
@@ -114,7 +120,11 @@ HandoutLayout::HandoutLayout(HandoutContent content, Pages pages) : content_(std
         pages_.back().push_back(r);
     }
     pageSize_ = pages == Pages::A4 ? kA4Landscape
-                                   : QSizeF(kA4Landscape.width(), 2 * kMargin + kTitleHeight + rowsPerPage * kRowHeight);
+                                   : QSizeF(kA4Landscape.width(), 2 * kMargin + kTitleHeight + rowsPerPage * rowHeight());
+}
+
+double HandoutLayout::rowHeight() const {
+    return kRowHeight + (content_.receiverRate ? kReceiverBand + kVerdictBand : 0);
 }
 
 double HandoutLayout::xAt(const Row& row, double halfBits) const {
@@ -141,6 +151,11 @@ void HandoutLayout::render(QPainter& painter, int page) const {
     QString subtitle = content_.levels + QStringLiteral(" ; temps en µs");
     if (content_.beginAtRight)
         subtitle += QStringLiteral(", début de la trame à droite");
+    if (content_.receiverRate)
+        subtitle += QStringLiteral(" ; récepteur à %1 bit/s : ses lectures en vert")
+                        .arg(QString::number(content_.receiverRate->bitsPerSecond(), 'f', 2)
+                                 .remove(QRegularExpression(QStringLiteral("\\.?0+$")))
+                                 .replace(QLatin1Char('.'), QLatin1Char(',')));
     const QRectF subtitleBox(kMargin, kMargin + 38, width, 16);
     painter.drawText(subtitleBox, Qt::AlignLeft | Qt::AlignVCenter, subtitle);
     if (pageCount() > 1)
@@ -150,7 +165,7 @@ void HandoutLayout::render(QPainter& painter, int page) const {
     double top = kMargin + kTitleHeight;
     for (int r : pages_[static_cast<std::size_t>(page)]) {
         renderRow(painter, rows_[static_cast<std::size_t>(r)], top);
-        top += kRowHeight;
+        top += rowHeight();
     }
     painter.restore();
 }
@@ -221,7 +236,8 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
 
         const QRectF cell(std::min(x0, x1), cellTop, std::abs(x1 - x0), kCellHeight);
         const frame::BitRole role = placed.bit.role;
-        const QColor fill = role == frame::BitRole::Data     ? QColor(255, 255, 255)
+        const QColor fill = placed.bit.altered                ? kAlteredFill
+                            : role == frame::BitRole::Data     ? QColor(255, 255, 255)
                             : role == frame::BitRole::Parity ? QColor(255, 244, 200)
                             : role == frame::BitRole::Idle   ? QColor(240, 240, 240)
                                                              : QColor(220, 232, 250);
@@ -234,15 +250,20 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
         painter.setPen(Qt::black);
         painter.setFont(nameFont);
         const bool cut = end - start < static_cast<double>(placed.bit.halfBits);
-        const QString name = cut ? QStringLiteral("Repos (%1 bits)").arg(placed.bit.halfBits / 2)
+        const QString name = cut ? QStringLiteral("%1 (%2 bits)").arg(cellName(placed.bit)).arg(placed.bit.halfBits / 2)
                                  : cellName(placed.bit);
         painter.drawText(cell.adjusted(0, 2, 0, -kCellHeight / 2), Qt::AlignCenter, name);
         painter.setFont(valueFont);
+        if (placed.bit.altered)
+            painter.setPen(kAltered);
         painter.drawText(cell.adjusted(0, kCellHeight / 2 - 2, 0, -2), Qt::AlignCenter,
                          placed.bit.mark ? QStringLiteral("1") : QStringLiteral("0"));
     }
     painter.setPen(QPen(kCurve, 1.6));
     painter.drawPath(curve);
+    if (content_.receiverRate)
+        renderReceiver(painter, row, cellTop + kCellHeight, left, right,
+                       [&](bool mark) { return yAt(mark ? levels.markVolts() : levels.spaceVolts()); });
 
     // Each frame's character and code over its span.
     painter.setFont(font(10, true));
@@ -273,6 +294,43 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
             if (placed.frame == frameIndex)
                 end = placed.startHalfBits + placed.bit.halfBits;
         labelFrame(static_cast<double>(end));
+    }
+}
+
+// The receiver's instants as dots on the curve and ticks under the cells, the level it read at
+// each under the cells, and its verdict under the frames it read in this row.
+void HandoutLayout::renderReceiver(QPainter& painter, const Row& row, double top, double left, double right,
+                                   const std::function<double(bool)>& levelY) const {
+    const std::uint32_t rate = content_.format.bitRate;
+    painter.setFont(font(8, true));
+    for (qsizetype f = 0; f < static_cast<qsizetype>(content_.received.size()); ++f) {
+        const frame::ReceivedFrame& received = content_.received[static_cast<std::size_t>(f)];
+        const double first = frame::halfBitsAtTick(received.samples.front().tick, rate, *content_.receiverRate);
+        const double last = frame::halfBitsAtTick(received.samples.back().tick, rate, *content_.receiverRate);
+        // A frame belongs to the row where its start is read.
+        if (first < static_cast<double>(row.startHalfBits) || first >= static_cast<double>(row.endHalfBits))
+            continue;
+        for (const frame::ReceiverSample& sample : received.samples) {
+            const double at = frame::halfBitsAtTick(sample.tick, rate, *content_.receiverRate);
+            if (at > static_cast<double>(row.endHalfBits))
+                break;
+            const double x = xAt(row, at);
+            painter.setPen(QPen(kReceiver, 0.8));
+            painter.drawLine(QPointF(x, top - 5), QPointF(x, top + 2));
+            painter.setBrush(kReceiver);
+            painter.drawEllipse(QPointF(x, levelY(sample.mark)), 2.2, 2.2);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawText(QRectF(x - 8, top + 1, 16, kReceiverBand - 2), Qt::AlignCenter,
+                             sample.mark ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+        const bool right_ = received.stopFound && received.parityHolds != false;
+        painter.setPen(right_ ? kReceiver : kAltered);
+        painter.setFont(font(8));
+        const double x0 = std::clamp(std::min(xAt(row, first), xAt(row, last)) - 20, left, right);
+        const double x1 = std::clamp(std::max(xAt(row, first), xAt(row, last)) + 20, left, right);
+        painter.drawText(QRectF(x0, top + kReceiverBand, x1 - x0, kVerdictBand), Qt::AlignCenter,
+                         content_.verdicts[f]);
+        painter.setFont(font(8, true));
     }
 }
 

@@ -2,11 +2,14 @@
 
 #include "frame_format.h"
 #include "line_timeline.h"
+#include "receiver.h"
 
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -22,6 +25,10 @@ struct HandoutContent {
     std::vector<frame::PlacedBit> cells;
     QStringList frameLabels; // "« B » 0x42", one per frame
     bool beginAtRight = false;
+    // What a receiver read, drawn under the sent frames: none when no receiver was asked for.
+    std::optional<frame::ReceiverRate> receiverRate;
+    std::vector<frame::ReceivedFrame> received;
+    QStringList verdicts; // one per received frame
 };
 
 // The frames of a text placed in rows of whole frames, the rows on pages. Every unit is a
@@ -46,6 +53,9 @@ private:
     };
 
     void renderRow(QPainter& painter, const Row& row, double top) const;
+    void renderReceiver(QPainter& painter, const Row& row, double top, double left, double right,
+                        const std::function<double(bool)>& levelY) const;
+    double rowHeight() const;
     double xAt(const Row& row, double halfBits) const;
 
     HandoutContent content_;

@@ -96,6 +96,16 @@ HandoutContent handoutContent(const TrameRequest& request, const std::string& te
                             [&](const frame::PlacedBit& placed) { content.cells.push_back(placed); });
     content.frameLabels = frameLabels(request, text, values);
     content.beginAtRight = request.beginAtRight;
+    // Errors sent on purpose are shown with what a receiver at the sender's rate makes of them.
+    const bool errorsSent = request.timing.faults.any() || request.timing.breakBits > 0;
+    if (request.receiver || errorsSent) {
+        content.receiverRate = request.receiver.value_or(frame::ReceiverRate{request.format.bitRate, 1});
+        frame::receive(values, request.format, request.timing, *content.receiverRate, [&](const frame::ReceivedFrame& received) {
+            content.received.push_back(received);
+            content.verdicts << QString::fromStdString(
+                frame::verdictLine(content.received.size(), received, request.format, request.encoding));
+        });
+    }
     return content;
 }
 

@@ -166,6 +166,24 @@ svg = make("pause.svg", "abc", "--pause", "1000")
 texts = svg_texts(svg)
 check(texts.count("Repos (1000 bits)") == 2, f"pause SVG: {texts.count('Repos (1000 bits)')} cut pauses named")
 
+# A receiver 3 % fast, a flipped bit in the second frame and a break: under the frames, each
+# verdict that --verdict prints (which the receiver test checks against sigrok); the break
+# has its cell. A handout with no receiver and no error has no verdict.
+errors = ["--ecart", "3", "--inverser", "2", "--trame", "2", "--pause-ligne", "14"]
+svg = make("receiver.svg", "Bonjour", *errors)
+texts = svg_texts(svg)
+_, out, _ = run(COMMAND, ["Bonjour", "--verdict", *errors])
+verdicts = out.decode().splitlines()
+check(len(verdicts) == 8 and verdicts[1].startswith("trame 2 : lu 0x6B « k », parité fausse"),
+      f"receiver: verdicts {verdicts}")
+check(all(v in texts for v in verdicts), f"receiver SVG: verdicts missing from {texts}")
+check("Break" in texts, "receiver SVG: no cell for the break")
+check(any("récepteur à 19776 bit/s" in t for t in texts), "receiver SVG: the receiver's rate is not said")
+pdf = make("receiver.pdf", "Bonjour", *errors)
+check(verdicts[7] in pdf_text(pdf), "receiver PDF: the break's verdict is not on the page")
+check(not any(t.startswith("trame ") for t in svg_texts(make("plain.svg", "Bonjour"))),
+      "plain SVG: a verdict without a receiver")
+
 # No display and no platform chosen: the command picks the offscreen platform itself.
 path = os.path.join(WORK, "no-display.png")
 status, _, err = run(COMMAND, ["Bonjour", "-o", path], unset=("QT_QPA_PLATFORM", "DISPLAY",
