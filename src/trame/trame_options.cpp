@@ -303,9 +303,20 @@ void exercisesFrom(const QCommandLineParser& parser, TrameRequest& request) {
         exercises.seed = value;
     }
     if (formats) {
-        for (const QString& word : parser.value(QStringLiteral("formats")).split(QLatin1Char(',')))
+        for (const QString& word : parser.value(QStringLiteral("formats")).split(QLatin1Char(','))) {
             exercises.formats.push_back(exerciseFormat(word, request.format));
+            // The exercises send the letters a to w, 0x61 to 0x77: 7 bits at least.
+            if (exercises.formats.back().dataBits < 7)
+                throw BadValue{QStringLiteral("--formats : %1 a %2 bits de données ; les lettres a à w "
+                                              "(0x61 à 0x77) en demandent au moins 7")
+                                   .arg(quoted(word.trimmed()))
+                                   .arg(exercises.formats.back().dataBits)};
+        }
     } else {
+        if (request.format.dataBits < 7)
+            throw BadValue{QStringLiteral("--exercice : %1 bits de données ne suffisent pas ; les lettres a à w "
+                                          "(0x61 à 0x77) en demandent au moins 7")
+                               .arg(request.format.dataBits)};
         exercises.formats.push_back(request.format);
     }
 }
