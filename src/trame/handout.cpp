@@ -1,5 +1,7 @@
 #include "handout.h"
 
+#include "drawing.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -37,33 +39,6 @@ const QColor kBoundary(150, 150, 150);
 const QColor kAltered(200, 0, 0);       // bits sent wrong on purpose
 const QColor kAlteredFill(255, 220, 220);
 const QColor kReceiver(0, 130, 0);
-
-QFont font(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-// 1, 2 or 5 times a power of ten: the smallest such step not below `least`.
-double niceStep(double least) {
-    const double power = std::pow(10.0, std::floor(std::log10(least)));
-    for (double factor : {1.0, 2.0, 5.0, 10.0})
-        if (factor * power >= least * (1 - 1e-9))
-            return factor * power;
-    return 10 * power;
-}
-
-QString frenchDecimal(double value, int decimals) {
-    QString text = QString::number(value, 'f', decimals);
-    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
-        text.remove(0, 1);
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
-int decimalsFor(double step) {
-    return step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-}
 
 double microsecondsAt(double halfBits, std::uint32_t bitRate) {
     return halfBits * 1e6 / (2.0 * bitRate);
@@ -141,13 +116,13 @@ void HandoutLayout::render(QPainter& painter, int page) const {
     const double width = pageSize_.width() - 2 * kMargin;
 
     painter.setPen(Qt::black);
-    painter.setFont(font(14, true));
+    painter.setFont(pageFont(14, true));
     const QRectF titleBox(kMargin, kMargin, width, 20);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(painter.font()).elidedText(content_.title, Qt::ElideRight, width));
-    painter.setFont(font(12, true));
+    painter.setFont(pageFont(12, true));
     painter.drawText(QRectF(kMargin, kMargin + 20, width, 18), Qt::AlignLeft | Qt::AlignVCenter, content_.formatLine);
-    painter.setFont(font(10));
+    painter.setFont(pageFont(10));
     QString subtitle = content_.levels + QStringLiteral(" ; temps en µs");
     if (content_.beginAtRight)
         subtitle += QStringLiteral(", début de la trame à droite");
@@ -188,7 +163,7 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
     };
 
     // Grid and labels: volts on the left, microseconds below, steps of 1, 2 or 5.
-    painter.setFont(font(9));
+    painter.setFont(pageFont(9));
     const double voltStep = niceStep((highVolts - lowVolts) / 4);
     for (double v = std::ceil((lowVolts - pad) / voltStep) * voltStep; v <= highVolts + pad + 1e-9; v += voltStep) {
         painter.setPen(QPen(kGrid, 0.5));
@@ -217,8 +192,8 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
     // The curve and the bit cells under it.
     QPainterPath curve;
     bool first = true;
-    const QFont nameFont = font(8);
-    const QFont valueFont = font(10, true);
+    const QFont nameFont = pageFont(8);
+    const QFont valueFont = pageFont(10, true);
     for (const auto& placed : content_.cells) {
         const double start = static_cast<double>(std::max(placed.startHalfBits, row.startHalfBits));
         const double end = static_cast<double>(std::min(placed.startHalfBits + placed.bit.halfBits, row.endHalfBits));
@@ -266,7 +241,7 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
                        [&](bool mark) { return yAt(mark ? levels.markVolts() : levels.spaceVolts()); });
 
     // Each frame's character and code over its span.
-    painter.setFont(font(10, true));
+    painter.setFont(pageFont(10, true));
     painter.setPen(Qt::black);
     std::size_t frameIndex = frame::kNoFrame;
     double spanStart = 0;
@@ -302,7 +277,7 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
 void HandoutLayout::renderReceiver(QPainter& painter, const Row& row, double top, double left, double right,
                                    const std::function<double(bool)>& levelY) const {
     const std::uint32_t rate = content_.format.bitRate;
-    painter.setFont(font(8, true));
+    painter.setFont(pageFont(8, true));
     for (qsizetype f = 0; f < static_cast<qsizetype>(content_.received.size()); ++f) {
         const frame::ReceivedFrame& received = content_.received[static_cast<std::size_t>(f)];
         const double first = frame::halfBitsAtTick(received.samples.front().tick, rate, *content_.receiverRate);
@@ -325,12 +300,12 @@ void HandoutLayout::renderReceiver(QPainter& painter, const Row& row, double top
         }
         const bool right_ = received.stopFound && received.parityHolds != false;
         painter.setPen(right_ ? kReceiver : kAltered);
-        painter.setFont(font(8));
+        painter.setFont(pageFont(8));
         const double x0 = std::clamp(std::min(xAt(row, first), xAt(row, last)) - 20, left, right);
         const double x1 = std::clamp(std::max(xAt(row, first), xAt(row, last)) + 20, left, right);
         painter.drawText(QRectF(x0, top + kReceiverBand, x1 - x0, kVerdictBand), Qt::AlignCenter,
                          content_.verdicts[f]);
-        painter.setFont(font(8, true));
+        painter.setFont(pageFont(8, true));
     }
 }
 

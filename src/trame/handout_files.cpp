@@ -1,12 +1,10 @@
 #include "handout_files.h"
 
+#include "drawing.h"
 #include "output_file.h"
 
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 
 namespace quarnel::trame {
@@ -34,21 +32,8 @@ void writeSvg(const HandoutContent& content, QIODevice& device) {
 
 void writePdf(const HandoutContent& content, QIODevice& device) {
     const HandoutLayout layout(content, HandoutLayout::Pages::A4);
-    QPdfWriter pdf(&device);
-    pdf.setTitle(content.title + QStringLiteral(" : ") + content.formatLine);
-    pdf.setCreator(QStringLiteral("quarnel-trame"));
-    pdf.setResolution(300);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-    QPainter painter(&pdf);
-    const double scale = pdf.resolution() / 72.0;
-    for (int page = 0; page < layout.pageCount(); ++page) {
-        if (page > 0)
-            pdf.newPage();
-        painter.save();
-        painter.scale(scale, scale);
-        layout.render(painter, page);
-        painter.restore();
-    }
+    writePdfPages(device, content.title + QStringLiteral(" : ") + content.formatLine, QPageLayout::Landscape,
+                  layout.pageCount(), [&](QPainter& painter, int page) { layout.render(painter, page); });
 }
 
 void writePng(const HandoutContent& content, QIODevice& device) {
