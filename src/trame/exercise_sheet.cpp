@@ -161,7 +161,7 @@ QStringList answerLines(const Exercise& e) {
                 QStringLiteral("%1 = %2 = %3 : le caractère%4.")
                     .arg(topBit(e), binaryFromTop(e.value, e.format.dataBits), code, shownCharacter(e.value))};
     case ExerciseKind::DrawFrame:
-        return {QStringLiteral("« %1 » = %2 = %3 %4.")
+        return {QStringLiteral("« %1 » = %2 : %3 = %4.")
                     .arg(QChar(static_cast<char16_t>(e.character)))
                     .arg(code, topBit(e), binaryFromTop(e.value, e.format.dataBits)),
                 QStringLiteral("Trame : ") + sentCells(e) + QLatin1Char('.')};

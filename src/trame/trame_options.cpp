@@ -376,6 +376,11 @@ TrameRequest requestFrom(const QCommandLineParser& parser) {
             throw BadValue{QStringLiteral("--tolerance et --exercice sont deux travaux : donnez l'un ou l'autre")};
         request.task = TrameRequest::Task::Tolerance;
     }
+    // A receiver and errors act on the frames of a text: a tolerance or a sheet has none.
+    if (request.task != TrameRequest::Task::Frames)
+        for (const char* option : {"recepteur", "ecart", "inverser", "stop-faux", "trame", "pause-ligne"})
+            if (isSet(option))
+                throw BadValue{QStringLiteral("--%1 va avec un texte à envoyer").arg(QLatin1String(option))};
     request.verdicts = isSet("verdict");
     if (request.verdicts) {
         if (request.task != TrameRequest::Task::Frames)
