@@ -1,5 +1,6 @@
-// quarnel-trame's handout of the 23 letters a-w as SVG, PDF and PNG, against the window's own
-// chart drawing one frame, in the same run.
+// quarnel-trame's handout of the 23 letters a-w as SVG, PDF and PNG, and a sheet of 40
+// exercises, against the window's own chart drawing one frame, in the same run.
+#include "exercise_sheet.h"
 #include "frame_trace.h"
 #include "handout_files.h"
 #include "signal_chart.h"
@@ -38,6 +39,27 @@ void BM_Handout(benchmark::State& state) {
     }
 }
 
+// Forty exercises in three formats: fourteen pages of exercises and six of answers.
+void BM_ExerciseSheet40(benchmark::State& state) {
+    quarnel::trame::ExerciseRequest request;
+    request.count = 40;
+    request.seed = 2026;
+    for (const auto& [dataBits, parity] : {std::pair{8, quarnel::frame::Parity::Even},
+                                          std::pair{7, quarnel::frame::Parity::Odd},
+                                          std::pair{8, quarnel::frame::Parity::None}}) {
+        quarnel::frame::FrameFormat format;
+        format.dataBits = dataBits;
+        format.parity = parity;
+        request.formats.push_back(format);
+    }
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        quarnel::trame::writeExerciseSheet(request, buffer);
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+}
+
 void BM_WindowChartOneFrame(benchmark::State& state) {
     quarnel::SignalChart chart;
     chart.Series1().SetLinePenColor(QColor(0, 0, 255));
@@ -56,5 +78,6 @@ BENCHMARK(BM_WindowChartOneFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Handout<quarnel::trame::writeSvg>)->Name("BM_HandoutSvg")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Handout<quarnel::trame::writePdf>)->Name("BM_HandoutPdf")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Handout<quarnel::trame::writePng>)->Name("BM_HandoutPng")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExerciseSheet40)->Unit(benchmark::kMillisecond);
 
 } // namespace
