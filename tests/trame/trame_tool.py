@@ -23,11 +23,11 @@ def uart_options(rate, data_bits, parity, stop, order):
             f":stop_bits={SIGROK_STOP[stop]}:bit_order={order}-first:format=hex")
 
 
-def decode(input_option, path, uart):
-    """The decoder's annotations: data values in hexadecimal, and any warning or parity error."""
+def decode(input_option, path, uart, annotations="rx-data:rx-warnings:rx-parity-err"):
+    """The decoder's annotations, by default data values in hexadecimal and any warning or
+    parity error."""
     result = subprocess.run(
-        ["sigrok-cli", "-I", input_option, "-i", path, "-P", uart,
-         "-A", "uart=rx-data:rx-warnings:rx-parity-err"],
+        ["sigrok-cli", "-I", input_option, "-i", path, "-P", uart, "-A", f"uart={annotations}"],
         capture_output=True, text=True, timeout=300)
     lines = [line.removeprefix("uart-1: ").strip() for line in result.stdout.splitlines()]
     return lines, result.stderr
