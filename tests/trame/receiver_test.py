@@ -5,6 +5,8 @@ or not, the first stop bit found or not. A table of formats and rate mismatches,
 sent on purpose. The CSV is sampled 16 times a receiver bit, so that sigrok's samples are the
 receiver's ticks: there every row must agree. The VCD gives sigrok the nanosecond, finer than
 our ticks: there the rows must agree where no bit boundary can fall between its sample and ours.
+The same tables again on the VCD read by sigrok at 16 samples a receiver bit (its downsample
+option, for a receiver at 10000 bit/s): there every row must agree.
 Usage: receiver_test.py QUARNEL_TRAME WORK_DIR"""
 import concurrent.futures
 import math
@@ -193,6 +195,33 @@ def read_row(row, fmt, percent, fault_options):
     return result
 
 
+# A receiver clock that sigrok's VCD input can keep: 1 GHz divided by a whole 6250 is 16 samples
+# a bit at 10000 bit/s; the sender's rate is the one that gives the row's mismatch.
+ALIGNED_RECEIVER = 10000
+DOWNSAMPLE = 10**9 // (16 * ALIGNED_RECEIVER)
+
+
+def read_aligned_row(row, fmt, percent, fault_options):
+    """Our verdicts for a receiver at 10000 bit/s and sigrok's reading of the VCD at the same
+    clock: the differences, frame by frame."""
+    _, data_bits, parity, stop, order = fmt
+    sender = round(ALIGNED_RECEIVER * 100 / (100 + percent))
+    path = os.path.join(WORK, re.sub(r"[^A-Za-z0-9+-]+", "_", row) + "-aligned.vcd")
+    status, stdout, err = run(COMMAND, [TEXT, "--debit", str(sender), "--recepteur", str(ALIGNED_RECEIVER),
+                                        "--donnees", str(data_bits), "--parite", parity, "--stop", stop,
+                                        "--ordre", order, *fault_options, "--verdict", "--format", "vcd",
+                                        "-o", path])
+    if status != 0 or err:
+        return [f"{row} (vcd at the receiver's clock): exit {status}, {err!r}"]
+    add_idle("vcd", path, None)
+    lines, err = decode(f"vcd:downsample={DOWNSAMPLE}", path,
+                        uart_options(ALIGNED_RECEIVER, data_bits, parity, stop, order), ANNOTATIONS)
+    if err.strip():
+        return [f"{row} (vcd at the receiver's clock): sigrok says {err.strip()}"]
+    frames, _ = sigrok_frames(lines, parity)
+    return differences(f"{row} (vcd at the receiver's clock, sender at {sender} bit/s)", our_frames(stdout), frames)
+
+
 rows = [(f"{fmt[0]} at {percent:+d} %", fmt, percent, []) for fmt in FORMATS for percent in MISMATCHES]
 by_name = {fmt[0]: fmt for fmt in FORMATS}
 rows += [(f"{fmt} {error}", by_name[fmt], 0, options)
@@ -200,6 +229,8 @@ rows += [(f"{fmt} {error}", by_name[fmt], 0, options)
 
 with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
     results = list(pool.map(lambda r: read_row(*r), rows))
+    for found in pool.map(lambda r: read_aligned_row(*r), rows):
+        failures.extend(found)
 
 sent = {}  # the VCD of each format and errors, from its row at 0 % (the first of its rows)
 for (row, fmt, percent, fault_options), result in zip(rows, results):
