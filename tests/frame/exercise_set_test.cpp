@@ -1,6 +1,7 @@
 // The exercise generator: the same seed gives the same sheet, and the answers it holds match
 // frames worked by hand.
 #include "exercise_set.h"
+#include "test_formats.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -10,14 +11,7 @@
 namespace quarnel::frame {
 namespace {
 
-FrameFormat format(int dataBits, Parity parity, int stopHalfBits, BitOrder order = BitOrder::LsbFirst) {
-    FrameFormat f;
-    f.dataBits = dataBits;
-    f.parity = parity;
-    f.stopHalfBits = stopHalfBits;
-    f.order = order;
-    return f;
-}
+using testing_formats::format;
 
 const FrameFormat k8E1 = format(8, Parity::Even, 2);
 const FrameFormat k7O2 = format(7, Parity::Odd, 4);

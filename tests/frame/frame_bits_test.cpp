@@ -3,6 +3,7 @@
 #include "character_code.h"
 #include "frame_bits.h"
 #include "parity.h"
+#include "test_formats.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -18,14 +19,7 @@ std::string sentBits(std::uint16_t value, const FrameFormat& format) {
     return text;
 }
 
-FrameFormat format(int dataBits, Parity parity, int stopHalfBits, BitOrder order = BitOrder::LsbFirst) {
-    FrameFormat f;
-    f.dataBits = dataBits;
-    f.parity = parity;
-    f.stopHalfBits = stopHalfBits;
-    f.order = order;
-    return f;
-}
+using testing_formats::format;
 
 struct FrameCase {
     const char* name;
