@@ -134,7 +134,10 @@ QString parityReasoning(const Exercise& e) {
 }
 
 QString instructions(const Exercise& e) {
-    const QString format = qs(frame::describe(e.format));
+    // The order matters to a pupil who draws or reads the bits: said when it is not the usual one.
+    const QString format = qs(frame::describe(e.format)) +
+                           (e.format.order == frame::BitOrder::MsbFirst ? QStringLiteral(", bit de poids fort d'abord")
+                                                                        : QString());
     switch (e.kind) {
     case ExerciseKind::ReadFrame:
         return QStringLiteral("Cette trame a été envoyée en %1. Écrivez la valeur de chaque bit dans sa case, "

@@ -179,6 +179,8 @@ formats = {re.match(r" \((\w+(?:\.5)?),", text).group(1) for *_, text in found["
 check(formats <= {"8E1", "7O2", "8N1.5", "9E2"} and len(formats) > 1, f"wide sheet formats {formats}")
 check(all(not text.startswith(" (8N1.5") for _, kind, text in found["answers"] if kind == "parity"),
       "a parity exercise without a parity bit")
+check(all("bit de poids fort d'abord" in text for *_, text in found["exercises"]),
+      "a wide sheet exercise does not say the bits go most significant first")
 check_answers("wide", found)
 
 # The same seed gives the same sheet; another seed another. A sheet written without a seed
