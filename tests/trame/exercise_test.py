@@ -11,15 +11,13 @@ import sys
 from concurrent.futures import ThreadPoolExecutor
 
 sys.dont_write_bytecode = True  # keep the source tree clean
-from trame_tool import run
+from trame_tool import decode, run, uart_options
 
 COMMAND, WORK = sys.argv[1], sys.argv[2]
 os.makedirs(WORK, exist_ok=True)
 
 KINDS = {"Quel caractère ?": "read", "Dessinez la trame": "draw", "La parité est-elle juste ?": "parity"}
-PARITY = {"N": ("aucune", "none"), "E": ("paire", "even"), "O": ("impaire", "odd"),
-          "M": ("marque", "one"), "S": ("espace", "zero")}
-STOP = {"1": ("1", "1.0"), "1.5": ("1.5", "1.5"), "2": ("2", "2.0")}
+PARITY = {"N": "aucune", "E": "paire", "O": "impaire", "M": "marque", "S": "espace"}
 HEADING = re.compile(r"Exercice (\d+) — (Quel caractère \?|Dessinez la trame|La parité est-elle juste \?)")
 
 failures = []
@@ -94,23 +92,18 @@ def answer_fields(kind, text):
 def sigrok_reading(name, fields):
     """The frame of the answer rebuilt by quarnel-trame as a VCD, read by sigrok: its data bits
     in line order, its value and whether it saw a parity error."""
-    parity_option, parity_sigrok = PARITY[fields["parity"]]
-    stop_option, stop_sigrok = STOP[fields["stop"]]
+    parity = PARITY[fields["parity"]]
+    order = "msb" if fields["msb_first"] else "lsb"
     path = os.path.join(WORK, name + ".vcd")
     args = ["--hex", fields["sent"][2:], "--debit", fields["rate"], "--donnees", fields["data_bits"],
-            "--parite", parity_option, "--stop", stop_option, "--ordre",
-            "msb" if fields["msb_first"] else "lsb", "--format", "vcd", "-o", path]
+            "--parite", parity, "--stop", fields["stop"], "--ordre", order, "--format", "vcd", "-o", path]
     if fields["flipped"]:
         args += ["--inverser", ",".join(fields["flipped"])]
     status, _, err = run(COMMAND, args)
     if status != 0:
         return f"quarnel-trame {args} failed: {err}"
-    uart = (f"uart:rx=TxD:baudrate={fields['rate']}:data_bits={fields['data_bits']}:parity={parity_sigrok}"
-            f":stop_bits={stop_sigrok}:bit_order={'msb' if fields['msb_first'] else 'lsb'}-first:format=hex")
-    out = subprocess.run(["sigrok-cli", "-I", "vcd", "-i", path, "-P", uart,
-                          "-A", "uart=rx-data:rx-data-bits:rx-parity-err"],
-                         capture_output=True, text=True, timeout=120).stdout
-    lines = [line.removeprefix("uart-1: ").strip() for line in out.splitlines()]
+    lines, _ = decode("vcd", path, uart_options(fields["rate"], fields["data_bits"], parity, fields["stop"], order),
+                      "rx-data:rx-data-bits:rx-parity-err")
     bits = "".join(line for line in lines if line in ("0", "1"))
     values = [line for line in lines if re.fullmatch(r"[0-9A-F]{2,3}", line)]
     return {"bits": bits, "values": values, "parity_error": "Parity error" in lines}
