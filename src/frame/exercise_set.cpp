@@ -2,7 +2,6 @@
 
 #include "number_text.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace quarnel::frame {
@@ -47,7 +46,7 @@ ExerciseSet makeExercises(int count, std::uint64_t seed, const std::vector<Frame
         throw std::invalid_argument("makeExercises: no format");
     std::vector<FrameFormat> checkable;
     for (const FrameFormat& format : formats) {
-        if (format.dataBits < 7)
+        if (format.dataBits < kExerciseMinDataBits)
             throw std::invalid_argument("makeExercises: the letters need 7 data bits or more");
         if (format.parity == Parity::Even || format.parity == Parity::Odd)
             checkable.push_back(format);

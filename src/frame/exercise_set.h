@@ -3,6 +3,7 @@
 #include "frame_bits.h"
 #include "frame_format.h"
 
+#include <bit>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -13,6 +14,8 @@ namespace quarnel::frame {
 // The letters the class has seen so far, the only characters the exercises send.
 inline constexpr char kFirstLetter = 'a';
 inline constexpr char kLastLetter = 'w';
+// The data bits the letters need: 7, as 'w' is 0x77.
+inline constexpr int kExerciseMinDataBits = std::bit_width(static_cast<unsigned>(kLastLetter));
 
 enum class ExerciseKind {
     ReadFrame,   // "Quel caractère ?": a frame without labels, read back

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPageLayout>
 #include <QString>
@@ -11,6 +12,11 @@ class QPainter;
 namespace quarnel::trame {
 
 // What the handouts and the exercise sheets draw alike. Their painters count in points.
+
+// The curve, the lines between cells and the fill of the line at rest.
+inline const QColor kCurve(0, 0, 200);
+inline const QColor kBoundary(150, 150, 150);
+inline const QColor kIdleFill(240, 240, 240);
 
 // DejaVu Sans at a size in points: the font every page of the command is set in.
 QFont pageFont(int size, bool bold = false);

@@ -35,10 +35,9 @@ constexpr double kAnswerGap = 10;
 // The line at rest drawn before and after each frame, in half bits.
 constexpr std::uint64_t kIdleHalfBits = 2;
 
-const QColor kCurve(0, 0, 200);
+// Lighter than a handout's: squared paper to draw on.
 const QColor kGrid(215, 215, 215);
 const QColor kFineGrid(238, 238, 238);
-const QColor kBoundary(150, 150, 150);
 
 const QString kSheetTitle = QStringLiteral("Exercices : la trame série");
 
@@ -304,7 +303,7 @@ void drawFrame(QPainter& painter, const QRectF& area, double plotHeight, const E
                          xAt(static_cast<double>(cell.start + cell.bit.halfBits)) - xAt(static_cast<double>(cell.start)),
                          kCellHeight);
         painter.setPen(QPen(kBoundary, 0.6));
-        painter.setBrush(idle ? QColor(240, 240, 240) : QColor(255, 255, 255));
+        painter.setBrush(idle ? kIdleFill : QColor(255, 255, 255));
         painter.drawRect(box);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(Qt::black);

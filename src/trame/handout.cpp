@@ -33,9 +33,7 @@ constexpr std::uint64_t kMaxLeadHalfBits = 8;
 // The narrowest cell that still holds "Repos" and "Start" at the cell font.
 constexpr double kMinCellWidth = 30;
 
-const QColor kCurve(0, 0, 200);
 const QColor kGrid(205, 205, 205);
-const QColor kBoundary(150, 150, 150);
 const QColor kAltered(200, 0, 0);       // bits sent wrong on purpose
 const QColor kAlteredFill(255, 220, 220);
 const QColor kReceiver(0, 130, 0);
@@ -214,7 +212,7 @@ void HandoutLayout::renderRow(QPainter& painter, const Row& row, double top) con
         const QColor fill = placed.bit.altered                ? kAlteredFill
                             : role == frame::BitRole::Data     ? QColor(255, 255, 255)
                             : role == frame::BitRole::Parity ? QColor(255, 244, 200)
-                            : role == frame::BitRole::Idle   ? QColor(240, 240, 240)
+                            : role == frame::BitRole::Idle   ? kIdleFill
                                                              : QColor(220, 232, 250);
         painter.setPen(QPen(kBoundary, 0.6));
         painter.setBrush(fill);

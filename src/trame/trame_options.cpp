@@ -1,5 +1,7 @@
 #include "trame_options.h"
 
+#include "exercise_set.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <algorithm>
@@ -305,15 +307,14 @@ void exercisesFrom(const QCommandLineParser& parser, TrameRequest& request) {
     if (formats) {
         for (const QString& word : parser.value(QStringLiteral("formats")).split(QLatin1Char(','))) {
             exercises.formats.push_back(exerciseFormat(word, request.format));
-            // The exercises send the letters a to w, 0x61 to 0x77: 7 bits at least.
-            if (exercises.formats.back().dataBits < 7)
+            if (exercises.formats.back().dataBits < frame::kExerciseMinDataBits)
                 throw BadValue{QStringLiteral("--formats : %1 a %2 bits de données ; les lettres a à w "
                                               "(0x61 à 0x77) en demandent au moins 7")
                                    .arg(quoted(word.trimmed()))
                                    .arg(exercises.formats.back().dataBits)};
         }
     } else {
-        if (request.format.dataBits < 7)
+        if (request.format.dataBits < frame::kExerciseMinDataBits)
             throw BadValue{QStringLiteral("--exercice : %1 bits de données ne suffisent pas ; les lettres a à w "
                                           "(0x61 à 0x77) en demandent au moins 7")
                                .arg(request.format.dataBits)};
@@ -378,13 +379,11 @@ TrameRequest requestFrom(const QCommandLineParser& parser) {
     }
     // A receiver and errors act on the frames of a text: a tolerance or a sheet has none.
     if (request.task != TrameRequest::Task::Frames)
-        for (const char* option : {"recepteur", "ecart", "inverser", "stop-faux", "trame", "pause-ligne"})
+        for (const char* option : {"recepteur", "ecart", "verdict", "inverser", "stop-faux", "trame", "pause-ligne"})
             if (isSet(option))
                 throw BadValue{QStringLiteral("--%1 va avec un texte à envoyer").arg(QLatin1String(option))};
     request.verdicts = isSet("verdict");
     if (request.verdicts) {
-        if (request.task != TrameRequest::Task::Frames)
-            throw BadValue{QStringLiteral("--verdict va avec un texte à envoyer")};
         if (request.outputPath == QLatin1String("-") && parser.isSet(QStringLiteral("o")))
             throw BadValue{QStringLiteral("--verdict écrit sur la sortie standard : donnez à -o un fichier")};
         request.writeFile = parser.isSet(QStringLiteral("o"));
